@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Il Tramolo and starts it.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/setup.sh run
+cmake --preset default
+cmake --build --preset default
+exec ./build/src/tramolo

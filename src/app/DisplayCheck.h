@@ -1,0 +1,15 @@
+#pragma once
+
+// Without a screen the program says so in one line and ends with status 1,
+// instead of Qt's abort. Held while QApplication connects to the display.
+class DisplayCheck
+{
+public:
+    DisplayCheck();
+    ~DisplayCheck();
+    DisplayCheck(const DisplayCheck &) = delete;
+    DisplayCheck &operator=(const DisplayCheck &) = delete;
+
+    // Ends the program at once when there is plainly no display to open.
+    static void requireDisplay();
+};

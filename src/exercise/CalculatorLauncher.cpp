@@ -1,0 +1,40 @@
+#include "CalculatorLauncher.h"
+
+#include <QProcess>
+#include <QStandardPaths>
+#include <utility>
+
+QList<CalculatorLauncher::Candidate> CalculatorLauncher::platformCandidates()
+{
+#if defined(Q_OS_WIN)
+    return {{QStringLiteral("calc.exe"), {}}};
+#elif defined(Q_OS_MACOS)
+    return {{QStringLiteral("open"), {QStringLiteral("-a"), QStringLiteral("Calculator")}}};
+#else
+    return {
+        {QStringLiteral("gnome-calculator"), {}},
+        {QStringLiteral("kcalc"), {}},
+        {QStringLiteral("mate-calc"), {}},
+        {QStringLiteral("galculator"), {}},
+        {QStringLiteral("qalculate-gtk"), {}},
+        {QStringLiteral("xcalc"), {QStringLiteral("-iconic")}},
+    };
+#endif
+}
+
+CalculatorLauncher::CalculatorLauncher(QList<Candidate> candidates)
+    : m_candidates(std::move(candidates))
+{
+}
+
+bool CalculatorLauncher::start() const
+{
+    for (const Candidate &candidate : m_candidates) {
+        const QString path = QStandardPaths::findExecutable(candidate.program);
+        if (path.isEmpty())
+            continue;
+        if (QProcess::startDetached(path, candidate.arguments))
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// One drawn exercise, as the window shows it: the frame applies it to its
+// controls and keeps the expected value for the answer check.
+struct Exercise
+{
+    qint16 kind = 0;
+    qint16 width = 0;  // a
+    qint16 depth = 0;  // b
+    qint16 height = 0; // c (the prism calls it h)
+
+    QString widthCaption;  // Lbla: a number or "X"
+    QString depthCaption;  // lblb
+    QString heightCaption; // Lblalt
+    QString givenLine;     // lblsl; empty when the kind gives nothing beside the figure
+    QString question;      // Label5
+    float expected = 0.0f;
+
+    bool hasGivenLine() const { return !givenLine.isEmpty(); }
+};

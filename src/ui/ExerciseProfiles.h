@@ -1,0 +1,12 @@
+#pragma once
+
+#include "exercise/WindowProfile.h"
+
+// The three exercise windows: each is the one frame with these texts.
+namespace ExerciseProfiles {
+
+WindowProfile cube();  // cubi
+WindowProfile box();   // Tavolas
+WindowProfile prism(); // Tavola
+
+} // namespace ExerciseProfiles
