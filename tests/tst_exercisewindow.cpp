@@ -1,3 +1,4 @@
+#include "EventLoop.h"
 #include "FakeRandom.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/AnswerCheck.h"
@@ -28,19 +29,6 @@ QString typedFor(float value)
     if (text.endsWith(u','))
         text.chop(1);
     return text;
-}
-
-constexpr int StillRunning = 7;
-
-// Runs the application's own event loop until the program ends (0) or, when
-// it does not, until a short while has passed (StillRunning).
-int runEventLoop()
-{
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(StillRunning); });
-    guard.start(300);
-    return QApplication::exec();
 }
 
 QMessageBox *openMessageBox()

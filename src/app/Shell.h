@@ -1,13 +1,21 @@
 #pragma once
 
+#include "ChoiceWindow.h"
+#include "SplashWindow.h"
 #include "exercise/RandomSource.h"
+#include "exercise/WindowProfile.h"
 
 #include <QObject>
+#include <QPointer>
+#include <map>
 #include <memory>
 
 class ExerciseWindow;
 
-// Owns the program's windows and hands over from one to the next.
+// The hand-over between windows: splash, then choice, then an exercise
+// window. Exactly one window is open at a time; the next one is always
+// shown before the one before it is closed, so the program never finds
+// itself without a window until the pupil closes the last one.
 class Shell : public QObject
 {
     Q_OBJECT
@@ -16,9 +24,17 @@ public:
     ~Shell() override;
 
     void start();
-    ExerciseWindow *cubi() const { return m_cubi.get(); }
+    void continueToChoice();
+    void openExercise(WindowProfile::Figure figure);
+
+    SplashWindow *splash() const { return m_splash; }
+    ChoiceWindow *choice() const { return m_choice; }
+    ExerciseWindow *exerciseWindow(WindowProfile::Figure figure) const;
 
 private:
     RandomSource m_random;
-    std::unique_ptr<ExerciseWindow> m_cubi;
+    QPointer<SplashWindow> m_splash;
+    QPointer<ChoiceWindow> m_choice;
+    // Exercise windows live until the program ends, once created.
+    std::map<WindowProfile::Figure, std::unique_ptr<ExerciseWindow>> m_exercises;
 };

@@ -1,6 +1,6 @@
+#include "app/Application.h"
 #include "app/DisplayCheck.h"
 #include "app/Shell.h"
-#include "ui/Fonts.h"
 
 #include <QApplication>
 #include <optional>
@@ -12,7 +12,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     check.reset();
 
-    installFontSubstitutes();
+    configureApplication(app);
     Shell shell;
     shell.start();
     return app.exec();

@@ -1,6 +1,7 @@
 #include "AnswerBox.h"
 
 #include "AnswerKeys.h"
+#include "ui/KeyText.h"
 
 #include <QKeyEvent>
 #include <QValidator>
@@ -40,8 +41,7 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
-    // Delete carries the DEL character on X11, yet it is an editing key.
-    const QString text = event->key() == Qt::Key_Delete ? QString() : event->text();
+    const QString text = typedCharacters(*event);
     if (!text.isEmpty()) {
         const AnswerKeys::Effect effect = AnswerKeys::effectOf(text.front());
         if (effect == AnswerKeys::Effect::Drop || text.size() > 1) {

@@ -1,0 +1,15 @@
+#include "Application.h"
+
+#include "ui/Artwork.h"
+#include "ui/Fonts.h"
+
+#include <QApplication>
+
+void configureApplication(QApplication &app)
+{
+    app.setApplicationName(QStringLiteral("tramolo"));
+    app.setApplicationDisplayName(QString());
+    app.setDesktopFileName(QStringLiteral("tramolo"));
+    app.setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
+    installFontSubstitutes();
+}

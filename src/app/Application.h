@@ -1,0 +1,6 @@
+#pragma once
+
+class QApplication;
+
+// What the whole program shares: its name, its icon, its fonts.
+void configureApplication(QApplication &app);

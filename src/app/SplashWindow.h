@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+class QFrame;
+class QPushButton;
+
+// The start window: names the program and its makers and waits for a key.
+// Any key that types a character, or a click on the frame's bare area,
+// continues; other keys and clicks on the labels or the button do nothing.
+class SplashWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit SplashWindow(QWidget *parent = nullptr);
+
+signals:
+    void continued();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QFrame *m_frame = nullptr;
+    bool m_pressedOnFrame = false;
+};
