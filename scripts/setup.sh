@@ -8,7 +8,9 @@ mode=${1:-run}
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation2
           x11-apps) # x11-apps: xcalc, the smallest calculator for the "Calcolatrice" menu
 if [ "$mode" = test ]; then
-    packages+=()
+    # The end-to-end walks: a private X display, a window manager, a D-Bus
+    # session with the accessibility bus, and keys sent as real X events.
+    packages+=(xvfb openbox dbus at-spi2-core python3 python3-pyatspi xdotool)
 fi
 
 missing=()

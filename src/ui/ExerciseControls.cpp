@@ -59,7 +59,9 @@ ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile 
     grid->addWidget(c.txtAnswer, 0, 3);
     grid->addWidget(c.Text1, 0, 4);
 
+    c.Label5->setAccessibleDescription(QStringLiteral("Domanda"));
     c.lblMessage = label(area, QStringLiteral("lblMessage"));
+    c.lblMessage->setAccessibleDescription(QStringLiteral("Esito"));
     grid->addWidget(c.lblMessage, 1, 0, 1, 3);
     c.lblTime = label(area, QStringLiteral("lblTime"));
     c.lblTime->setToolTip(QStringLiteral("Clicca sotto di me per attivare il Timer"));
@@ -72,6 +74,9 @@ ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile 
     c.Lblalt = label(area, QStringLiteral("Lblalt"));
     c.Lbla = label(area, QStringLiteral("Lbla"));
     c.lblb = label(area, QStringLiteral("lblb"));
+    c.Lblalt->setAccessibleDescription(QStringLiteral("Altezza"));
+    c.Lbla->setAccessibleDescription(QStringLiteral("Larghezza"));
+    c.lblb->setAccessibleDescription(QStringLiteral("Profondità"));
     for (int i = 0; i < 3; ++i)
         c.Label2[i] = label(area, QStringLiteral("Label2(%1)").arg(i), QStringLiteral("cm"));
     grid->addWidget(c.Image4, 2, 0, 3, 1);
@@ -85,6 +90,7 @@ ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile 
     grid->addWidget(c.Picture3, 2, 3, 3, 2);
 
     c.lblsl = label(area, QStringLiteral("lblsl"), QStringLiteral("Sl"));
+    c.lblsl->setAccessibleDescription(QStringLiteral("Dato"));
     grid->addWidget(c.lblsl, 5, 0, 1, 5);
 
     c.Label6 = label(area, QStringLiteral("Label6"), QStringLiteral("Risposte esatte"));
