@@ -64,6 +64,9 @@ private slots:
     void calculatorStartsDetachedAndLeavesWindowAlone();
     void missingCalculatorIsSaidClearly();
     void closingEndsTheProgram();
+    void rightVerdictOfEachWindow_data();
+    void rightVerdictOfEachWindow();
+    void windowsKeepTheirOwnRecords();
 
 private:
     void answer(const QString &typed);
@@ -352,6 +355,67 @@ void ExerciseWindowTest::closingEndsTheProgram()
     QCOMPARE(runEventLoop(), 0);
     QVERIFY(!m_window->isLoaded());
     QVERIFY(!m_window->isVisible());
+}
+
+void ExerciseWindowTest::rightVerdictOfEachWindow_data()
+{
+    QTest::addColumn<int>("profile");
+    QTest::addColumn<QString>("verdict");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("cubi") << 0 << "Esatto. Ok!!!" << "cubi";
+    QTest::newRow("Tavolas") << 1 << "Esatto. Ok!!" << "Tavolas";
+    QTest::newRow("Tavola") << 2 << "Esatto, è incredibile!!!" << "Tavola";
+}
+
+void ExerciseWindowTest::rightVerdictOfEachWindow()
+{
+    QFETCH(int, profile);
+    QFETCH(QString, verdict);
+    QFETCH(QString, name);
+    const WindowProfile profiles[] = {ExerciseProfiles::cube(), ExerciseProfiles::box(),
+                                      ExerciseProfiles::prism()};
+    m_window = std::make_unique<ExerciseWindow>(profiles[profile], *m_random);
+    m_window->load();
+    QCOMPARE(m_window->objectName(), name);
+    const int kinds = profile == 0 ? 9 : 7;
+    QVERIFY(m_window->state().intMode >= 1 && m_window->state().intMode <= kinds);
+
+    answer(typedFor(m_window->state().sngExpected));
+    QCOMPARE(c().lblMessage->text(), verdict);
+    c().txtAnswer->setFocus();
+    answer(typedFor(m_window->state().sngExpected + 2));
+    QCOMPARE(c().lblMessage->text(), AnswerCheck::wrongVerdict(m_window->state().sngExpected));
+    QCOMPARE(c().lblScore2->text(), QStringLiteral("2"));
+}
+
+void ExerciseWindowTest::windowsKeepTheirOwnRecords()
+{
+    ExerciseWindow box(ExerciseProfiles::box(), *m_random);
+    ExerciseWindow prism(ExerciseProfiles::prism(), *m_random);
+    box.load();
+    const ExerciseState boxAfterFirst = box.state();
+    QCOMPARE(prism.state().intMode, qint16(0));
+
+    // The prism window's first draw seeds with its own kind, 0, whatever
+    // the box window drew before it.
+    m_random->calls.clear();
+    prism.load();
+    QCOMPARE(m_random->calls.first(), QStringLiteral("seed 0"));
+    QCOMPARE(box.state().intMode, boxAfterFirst.intMode);
+    QCOMPARE(box.state().intNumA, boxAfterFirst.intNumA);
+    QCOMPARE(box.state().sngExpected, boxAfterFirst.sngExpected);
+
+    const ExerciseState prismBefore = prism.state();
+    box.cmdNext_Click();
+    QCOMPARE(prism.state().intMode, prismBefore.intMode);
+    QCOMPARE(prism.state().intNumA, prismBefore.intNumA);
+    QCOMPARE(prism.state().intNumB, prismBefore.intNumB);
+    QCOMPARE(prism.state().sngExpected, prismBefore.sngExpected);
+
+    // Nor does a game in one window touch the other's scores.
+    QTest::keyClick(prism.controls().txtAnswer, Qt::Key_Return);
+    QCOMPARE(prism.state().intWrong + prism.state().intRight, 1);
+    QCOMPARE(box.state().intWrong + box.state().intRight, 0);
 }
 
 QTEST_MAIN(ExerciseWindowTest)

@@ -39,7 +39,8 @@ private slots:
     void splashKeys();
     void splashClicks_data();
     void splashClicks();
-    void oneWindowAtATimeToTheCubeWindow();
+    void oneWindowAtATimeToAnExerciseWindow_data();
+    void oneWindowAtATimeToAnExerciseWindow();
     void closingTheSplashOrChoiceEndsTheProgram_data();
     void closingTheSplashOrChoiceEndsTheProgram();
 
@@ -142,24 +143,38 @@ void ShellTest::splashClicks()
     QCOMPARE(continued.count(), continues ? 1 : 0);
 }
 
-void ShellTest::oneWindowAtATimeToTheCubeWindow()
+void ShellTest::oneWindowAtATimeToAnExerciseWindow_data()
 {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("figure");
+    QTest::addColumn<QString>("window");
+    QTest::newRow("cube") << "Command3" << int(WindowProfile::Figure::Cube) << "cubi";
+    QTest::newRow("box") << "cmdBox" << int(WindowProfile::Figure::Box) << "Tavolas";
+    QTest::newRow("prism") << "cmdPrism" << int(WindowProfile::Figure::Prism) << "Tavola";
+}
+
+void ShellTest::oneWindowAtATimeToAnExerciseWindow()
+{
+    QFETCH(QString, button);
+    QFETCH(int, figure);
+    QFETCH(QString, window);
+
     QCOMPARE(openWindows(), QWidgetList{m_shell->splash()});
     toChoice();
     ChoiceWindow *choice = m_shell->choice();
     QCOMPARE(openWindows(), QWidgetList{choice});
     QCOMPARE(choice->windowTitle(), QStringLiteral("Clicca per iniziare") + QString(26, u' '));
 
-    QTest::mouseClick(choice->findChild<QPushButton *>(QStringLiteral("Command3")), Qt::LeftButton);
-    ExerciseWindow *cubi = m_shell->exerciseWindow(WindowProfile::Figure::Cube);
-    QVERIFY(cubi);
+    QTest::mouseClick(choice->findChild<QPushButton *>(button), Qt::LeftButton);
+    ExerciseWindow *exercise = m_shell->exerciseWindow(WindowProfile::Figure(figure));
+    QVERIFY(exercise);
     QTRY_VERIFY(!m_shell->choice());
-    QCOMPARE(openWindows(), QWidgetList{cubi});
-    QCOMPARE(cubi->objectName(), QStringLiteral("cubi"));
-    QVERIFY(cubi->isMaximized());
-    QVERIFY(cubi->state().intMode >= 1);
-    QVERIFY(QTest::qWaitForWindowActive(cubi));
-    QCOMPARE(QApplication::focusWidget(), cubi->controls().txtAnswer);
+    QCOMPARE(openWindows(), QWidgetList{exercise});
+    QCOMPARE(exercise->objectName(), window);
+    QVERIFY(exercise->isMaximized());
+    QVERIFY(exercise->state().intMode >= 1);
+    QVERIFY(QTest::qWaitForWindowActive(exercise));
+    QCOMPARE(QApplication::focusWidget(), exercise->controls().txtAnswer);
 }
 
 void ShellTest::closingTheSplashOrChoiceEndsTheProgram_data()

@@ -5,6 +5,19 @@
 
 #include <QPushButton>
 
+namespace {
+
+struct Choice
+{
+    const char *name;
+    const char16_t *caption;
+    QRect twips;
+    Artwork::Picture picture;
+    WindowProfile::Figure figure;
+};
+
+} // namespace
+
 ChoiceWindow::ChoiceWindow(QWidget *parent)
     : QWidget(parent, Qt::Window)
 {
@@ -14,14 +27,26 @@ ChoiceWindow::ChoiceWindow(QWidget *parent)
     QPalette background = palette();
     background.setColor(QPalette::Window, QColor(128, 128, 255));
     setPalette(background);
-    resize(toPixels(5220), toPixels(4950));
-
-    auto *cube = new QPushButton(QStringLiteral("Cubi"), this);
-    cube->setObjectName(QStringLiteral("Command3"));
-    cube->setGeometry(twipsRect(120, 120, 4935, 4695));
-    cube->setIcon(Artwork::icon(Artwork::Picture::ChoiceCube));
-    cube->setIconSize(cube->size() * 3 / 4);
-    cube->setAutoDefault(true);
-    connect(cube, &QPushButton::clicked, this, [this] { emit chosen(WindowProfile::Figure::Cube); });
-    cube->setFocus();
+    // The cube button as designed; the box and the prism share a column at its right.
+    resize(toPixels(8430), toPixels(4950));
+    const Choice choices[] = {
+        {"Command3", u"Cubi", {120, 120, 4935, 4695}, Artwork::Picture::ChoiceCube,
+         WindowProfile::Figure::Cube},
+        {"cmdBox", u"Parallelepipedo", {5175, 120, 3135, 2287}, Artwork::Picture::Box,
+         WindowProfile::Figure::Box},
+        {"cmdPrism", u"Prisma", {5175, 2528, 3135, 2287}, Artwork::Picture::Prism,
+         WindowProfile::Figure::Prism},
+    };
+    for (const Choice &choice : choices) {
+        auto *button = new QPushButton(QString::fromUtf16(choice.caption), this);
+        button->setObjectName(QLatin1String(choice.name));
+        const QRect &t = choice.twips;
+        button->setGeometry(twipsRect(t.x(), t.y(), t.width(), t.height()));
+        button->setIcon(Artwork::icon(choice.picture));
+        button->setIconSize(button->size() * 3 / 4);
+        button->setAutoDefault(true);
+        const WindowProfile::Figure figure = choice.figure;
+        connect(button, &QPushButton::clicked, this, [this, figure] { emit chosen(figure); });
+    }
+    findChild<QPushButton *>(QStringLiteral("Command3"))->setFocus();
 }

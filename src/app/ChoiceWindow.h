@@ -4,7 +4,8 @@
 
 #include <QWidget>
 
-// The choice window: one picture button per exercise window.
+// The choice window: one picture button per exercise window, the cube
+// first and largest.
 class ChoiceWindow : public QWidget
 {
     Q_OBJECT

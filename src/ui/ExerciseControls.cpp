@@ -86,6 +86,12 @@ ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile 
     grid->addWidget(c.Label2[2], 3, 2);
     grid->addWidget(c.Lbla, 4, 1);
     grid->addWidget(c.Label2[1], 4, 2);
+    if (profile.figure == WindowProfile::Figure::Prism) {
+        c.lblc = label(area, QStringLiteral("lblc"), QStringLiteral("Label10"));
+        c.Label7 = label(area, QStringLiteral("Label7"), QStringLiteral("h"));
+        grid->addWidget(c.Label7, 2, 3);
+        grid->addWidget(c.lblc, 5, 4);
+    }
     c.Picture3 = label(area, QStringLiteral("Picture3"));
     grid->addWidget(c.Picture3, 2, 3, 3, 2);
 

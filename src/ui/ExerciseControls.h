@@ -40,6 +40,10 @@ struct ExerciseControls
     QLabel *lblScore2 = nullptr;
     QPushButton *cmdNext = nullptr;
     QTimer *Timer1 = nullptr;
+
+    // The prism window's own labels, which no exercise writes.
+    QLabel *lblc = nullptr;
+    QLabel *Label7 = nullptr;
 };
 
 // The menu entries that act; the credit entries beside them do nothing.

@@ -184,6 +184,14 @@ def italian(value):
     return ("%.1f" % value).replace(".", ",")
 
 
+def verdict(window, beginning):
+    """Waits for the verdict label to show a text that begins so; returns it."""
+    def probe():
+        text = window.text_of("Esito")
+        return text if text.startswith(beginning) else None
+    return wait_for("verdict " + repr(beginning), probe)
+
+
 def check(condition, message):
     if not condition:
         raise Failure(message)

@@ -4,7 +4,7 @@ import math
 import re
 import sys
 
-from desktop import Window, check, italian, run, wait_for
+from desktop import Window, check, italian, run, verdict, wait_for
 
 
 def cube_answer(window):
@@ -26,12 +26,6 @@ def cube_answer(window):
         s = value // 4
     return {"Spigolo AB": s, "Volume": s ** 3, "Superficie laterale": 4 * s * s,
             "Superficie totale": 6 * s * s}[question]
-
-
-def verdict(window, expected_start):
-    return wait_for("verdict " + repr(expected_start),
-                    lambda: (lambda t: t if t.startswith(expected_start) else None)(
-                        window.text_of("Esito")))
 
 
 def walk(desktop, program):
@@ -63,7 +57,6 @@ def walk(desktop, program):
     desktop.key("Return")
     shown = verdict(cubi, "Sbagliato!! ")
     check(shown == "Sbagliato!! " + italian(expected), "wrong verdict: " + shown)
-    print("exercise:", cubi.text_of("Domanda"), cubi.text_of("Altezza"), "->", shown)
     check(cubi.text_of("Risposte errate") == "1", "wrong score")
     check(cubi.text_of("Risposte totali") == "2", "total after two answers")
 
