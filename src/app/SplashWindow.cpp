@@ -71,8 +71,19 @@ SplashWindow::SplashWindow(QWidget *parent)
         label->setObjectName(QLatin1String(spec.name));
         label->setFont(arial(spec.points, spec.bold));
         label->setAlignment(spec.alignment | Qt::AlignVCenter);
-        const QRect r = twipsRect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height());
-        label->setGeometry(QRect(r.topLeft(), r.size().expandedTo(label->sizeHint())));
+        QRect r = twipsRect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height());
+        // The free fonts run wider than the designed ones: a label beside the
+        // picture button shrinks its font rather than slip under the button.
+        const bool besideButton = r.top() < button->geometry().bottom() && r.left() < button->x();
+        for (qreal points = spec.points;
+             besideButton && r.left() + label->sizeHint().width() > button->x() - 4 && points > 8;) {
+            points -= 0.75;
+            label->setFont(arial(points, spec.bold));
+        }
+        // Wide enough for its text, yet inside the frame.
+        r.setWidth(std::max(label->sizeHint().width(), std::min(r.width(), m_frame->width() - r.left() - 2)));
+        r.setHeight(std::max(r.height(), label->sizeHint().height()));
+        label->setGeometry(r);
         // A click on a label is not a click on the frame.
         label->setAttribute(Qt::WA_NoMousePropagation);
         label->installEventFilter(this);

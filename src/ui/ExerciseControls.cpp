@@ -3,8 +3,12 @@
 #include "exercise/AnswerBox.h"
 #include "exercise/FrameTexts.h"
 #include "exercise/WindowProfile.h"
+#include "DesignCanvas.h"
+#include "ExerciseDesign.h"
+#include "PictureBox.h"
 
-#include <QGridLayout>
+#include <QCursor>
+#include <QLineEdit>
 #include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
@@ -13,13 +17,6 @@
 #include <QTimer>
 
 namespace {
-
-QLabel *label(QWidget *parent, const QString &name, const QString &text = QString())
-{
-    auto *l = new QLabel(text, parent);
-    l->setObjectName(name);
-    return l;
-}
 
 void addCredits(QWidget *menuOwner, const QList<CreditEntry> &credits)
 {
@@ -39,96 +36,132 @@ void addCredits(QWidget *menuOwner, const QList<CreditEntry> &credits)
 
 } // namespace
 
+namespace {
+
+QWidget *makeControl(const Design::Control &d, QWidget *parent)
+{
+    QWidget *w = nullptr;
+    QPalette palette = parent->palette();
+    switch (d.kind) {
+    case Design::Kind::Label: {
+        auto *l = new QLabel(d.caption, parent);
+        l->setAlignment(d.alignment | Qt::AlignVCenter);
+        if (d.border)
+            l->setFrameShape(QFrame::Box);
+        if (d.fore)
+            palette.setColor(QPalette::WindowText, *d.fore);
+        if (d.back) {
+            palette.setColor(QPalette::Window, *d.back);
+            l->setAutoFillBackground(true);
+        }
+        w = l;
+        break;
+    }
+    case Design::Kind::TextBox: {
+        QLineEdit *box = d.name == u"txtAnswer" ? new AnswerBox(parent) : new QLineEdit(parent);
+        box->setText(d.caption);
+        box->setAlignment(d.alignment | Qt::AlignVCenter);
+        if (d.name != u"txtAnswer") {
+            // The unit beside the answer is there to be read, not typed in.
+            box->setReadOnly(true);
+            box->setFocusPolicy(Qt::NoFocus);
+        }
+        if (d.back)
+            palette.setColor(QPalette::Base, *d.back);
+        if (d.fore)
+            palette.setColor(QPalette::Text, *d.fore);
+        w = box;
+        break;
+    }
+    case Design::Kind::Button: {
+        auto *button = new QPushButton(d.caption, parent);
+        if (d.picture) {
+            button->setIcon(Artwork::icon(*d.picture));
+            button->setIconSize(QSize(32, 32));
+        }
+        if (d.back)
+            palette.setColor(QPalette::Button, *d.back);
+        w = button;
+        break;
+    }
+    case Design::Kind::Picture: {
+        auto *picture = new PictureBox(*d.picture, parent);
+        if (d.back)
+            picture->setBackground(*d.back);
+        w = picture;
+        break;
+    }
+    case Design::Kind::Line:
+        w = new LineStroke(parent);
+        break;
+    }
+    w->setObjectName(d.name);
+    w->setPalette(palette);
+    if (!d.toolTip.isEmpty())
+        w->setToolTip(d.toolTip);
+    if (!d.description.isEmpty())
+        w->setAccessibleDescription(d.description);
+    w->setHidden(!d.visible);
+    return w;
+}
+
+template <typename T>
+T *named(QWidget *area, const QString &name)
+{
+    T *found = area->findChild<T *>(name, Qt::FindDirectChildrenOnly);
+    Q_ASSERT_X(found, "buildExerciseControls", qPrintable(name));
+    return found;
+}
+
+} // namespace
+
 ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile &profile)
 {
-    ExerciseControls c;
-    auto *area = new QWidget(&window);
+    auto *area = new DesignCanvas(ExerciseDesign::clientArea(profile.figure), &window);
     area->setObjectName(QStringLiteral("clientArea"));
-    auto *grid = new QGridLayout(area);
+    area->setAutoFillBackground(true);
+    QPalette white = area->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    area->setPalette(white);
+    for (const Design::Control &design : ExerciseDesign::controls(profile.figure))
+        area->place(makeControl(design, area), design);
+    if (const auto cursor = ExerciseDesign::cursor(profile.figure))
+        area->setCursor(QCursor(Artwork::pixmap(*cursor, QSize(32, 32), area->devicePixelRatioF()), 1, 1));
 
-    c.Label5 = label(area, QStringLiteral("Label5"));
-    c.Label4 = label(area, QStringLiteral("Label4"), QStringLiteral("="));
-    c.txtAnswer = new AnswerBox(area);
-    c.txtAnswer->setObjectName(QStringLiteral("txtAnswer"));
-    c.txtAnswer->setText(QStringLiteral("0"));
+    ExerciseControls c;
+    c.lblMessage = named<QLabel>(area, QStringLiteral("lblMessage"));
+    c.Label4 = named<QLabel>(area, QStringLiteral("Label4"));
+    c.txtAnswer = named<AnswerBox>(area, QStringLiteral("txtAnswer"));
     c.txtAnswer->setAccessibleName(FrameTexts::answerName());
-    c.txtAnswer->setToolTip(QStringLiteral("Inserisci il risultato e  premi il tasto  Invio"));
-    c.Text1 = label(area, QStringLiteral("Text1"), QStringLiteral("cm"));
-    grid->addWidget(c.Label5, 0, 0, 1, 2);
-    grid->addWidget(c.Label4, 0, 2);
-    grid->addWidget(c.txtAnswer, 0, 3);
-    grid->addWidget(c.Text1, 0, 4);
-
-    c.Label5->setAccessibleDescription(QStringLiteral("Domanda"));
-    c.lblMessage = label(area, QStringLiteral("lblMessage"));
-    c.lblMessage->setAccessibleDescription(QStringLiteral("Esito"));
-    grid->addWidget(c.lblMessage, 1, 0, 1, 3);
-    c.lblTime = label(area, QStringLiteral("lblTime"));
-    c.lblTime->setToolTip(QStringLiteral("Clicca sotto di me per attivare il Timer"));
-    c.Image1 = label(area, QStringLiteral("Image1"));
-    c.Image1->setToolTip(QStringLiteral("Clicca sotto di me per impostare il Timer"));
-    grid->addWidget(c.lblTime, 1, 3);
-    grid->addWidget(c.Image1, 1, 4);
-
-    c.Image4 = label(area, QStringLiteral("Image4"));
-    c.Lblalt = label(area, QStringLiteral("Lblalt"));
-    c.Lbla = label(area, QStringLiteral("Lbla"));
-    c.lblb = label(area, QStringLiteral("lblb"));
-    c.Lblalt->setAccessibleDescription(QStringLiteral("Altezza"));
-    c.Lbla->setAccessibleDescription(QStringLiteral("Larghezza"));
-    c.lblb->setAccessibleDescription(QStringLiteral("Profondità"));
+    c.Text1 = named<QLineEdit>(area, QStringLiteral("Text1"));
+    c.lblTime = named<QLabel>(area, QStringLiteral("lblTime"));
+    c.Image1 = named<PictureBox>(area, QStringLiteral("Image1"));
+    c.Image4 = named<PictureBox>(area, QStringLiteral("Image4"));
+    c.Picture3 = named<PictureBox>(area, QStringLiteral("Picture3"));
+    c.lblNum1 = named<QLabel>(area, QStringLiteral("lblNum1"));
+    c.lblNum2 = named<QLabel>(area, QStringLiteral("lblNum2"));
     for (int i = 0; i < 3; ++i)
-        c.Label2[i] = label(area, QStringLiteral("Label2(%1)").arg(i), QStringLiteral("cm"));
-    grid->addWidget(c.Image4, 2, 0, 3, 1);
-    grid->addWidget(c.Lblalt, 2, 1);
-    grid->addWidget(c.Label2[0], 2, 2);
-    grid->addWidget(c.lblb, 3, 1);
-    grid->addWidget(c.Label2[2], 3, 2);
-    grid->addWidget(c.Lbla, 4, 1);
-    grid->addWidget(c.Label2[1], 4, 2);
-    if (profile.figure == WindowProfile::Figure::Prism) {
-        c.lblc = label(area, QStringLiteral("lblc"), QStringLiteral("Label10"));
-        c.Label7 = label(area, QStringLiteral("Label7"), QStringLiteral("h"));
-        grid->addWidget(c.Label7, 2, 3);
-        grid->addWidget(c.lblc, 5, 4);
-    }
-    c.Picture3 = label(area, QStringLiteral("Picture3"));
-    grid->addWidget(c.Picture3, 2, 3, 3, 2);
-
-    c.lblsl = label(area, QStringLiteral("lblsl"), QStringLiteral("Sl"));
-    c.lblsl->setAccessibleDescription(QStringLiteral("Dato"));
-    grid->addWidget(c.lblsl, 5, 0, 1, 5);
-
-    c.Label6 = label(area, QStringLiteral("Label6"), QStringLiteral("Risposte esatte"));
-    c.Label1 = label(area, QStringLiteral("Label1"), QStringLiteral("Risposte errate"));
-    c.Label3 = label(area, QStringLiteral("Label3"), QStringLiteral("Risposte totali"));
-    const QString scoreTip = QStringLiteral("Questo è il tuo punteggio. Forza con il  record");
-    c.lblScore = label(area, QStringLiteral("lblScore"), QStringLiteral("0"));
-    c.lblScore1 = label(area, QStringLiteral("lblScore1"), QStringLiteral("0"));
-    c.lblScore2 = label(area, QStringLiteral("lblScore2"), QStringLiteral("0"));
-    QLabel *captions[] = {c.Label6, c.Label1, c.Label3};
-    QLabel *scores[] = {c.lblScore, c.lblScore1, c.lblScore2};
-    for (int i = 0; i < 3; ++i) {
-        scores[i]->setToolTip(scoreTip);
-        scores[i]->setAccessibleDescription(captions[i]->text());
-        grid->addWidget(captions[i], 6, i);
-        grid->addWidget(scores[i], 7, i);
-    }
-
-    c.cmdNext = new QPushButton(QStringLiteral("&Nuovo calcolo"), area);
-    c.cmdNext->setObjectName(QStringLiteral("cmdNext"));
+        c.Label2[i] = named<QLabel>(area, QStringLiteral("Label2(%1)").arg(i));
+    c.Lbla = named<QLabel>(area, QStringLiteral("Lbla"));
+    c.lblb = named<QLabel>(area, QStringLiteral("lblb"));
+    c.Lblalt = named<QLabel>(area, QStringLiteral("Lblalt"));
+    c.Lblpro1 = named<QLabel>(area, QStringLiteral("Lblpro1"));
+    c.lblsl = named<QLabel>(area, QStringLiteral("lblsl"));
+    c.Label5 = named<QLabel>(area, QStringLiteral("Label5"));
+    c.Label6 = named<QLabel>(area, QStringLiteral("Label6"));
+    c.Label1 = named<QLabel>(area, QStringLiteral("Label1"));
+    c.Label3 = named<QLabel>(area, QStringLiteral("Label3"));
+    c.lblScore = named<QLabel>(area, QStringLiteral("lblScore"));
+    c.lblScore1 = named<QLabel>(area, QStringLiteral("lblScore1"));
+    c.lblScore2 = named<QLabel>(area, QStringLiteral("lblScore2"));
+    c.cmdNext = named<QPushButton>(area, QStringLiteral("cmdNext"));
     // A push button outside a dialog ignores Enter unless it is auto-default.
     c.cmdNext->setAutoDefault(true);
     c.cmdNext->setEnabled(false);
-    grid->addWidget(c.cmdNext, 8, 0);
-
-    // Controls of the design that nobody sees or writes.
-    c.Lblpro1 = label(area, QStringLiteral("Lblpro1"));
-    c.lblNum1 = label(area, QStringLiteral("lblNum1"));
-    c.lblNum2 = label(area, QStringLiteral("lblNum2"));
-    for (QLabel *hidden : {c.Lblpro1, c.lblNum1, c.lblNum2})
-        hidden->hide();
-
+    if (profile.figure == WindowProfile::Figure::Prism) {
+        c.lblc = named<QLabel>(area, QStringLiteral("lblc"));
+        c.Label7 = named<QLabel>(area, QStringLiteral("Label7"));
+    }
     window.setCentralWidget(area);
 
     c.Timer1 = new QTimer(&window);
@@ -169,7 +202,14 @@ void buildExerciseStatusBar(QMainWindow &window, const WindowProfile &profile)
     auto *status = new QStatusBar(&window);
     status->setObjectName(QStringLiteral("StatusBar1"));
     status->setSizeGripEnabled(false);
-    for (const QString &panel : profile.statusPanels)
-        status->addWidget(new QLabel(panel, status));
+    for (const QString &panel : profile.statusPanels) {
+        auto *text = new QLabel(panel, status);
+        text->setFrameShape(QFrame::StyledPanel);
+        status->addWidget(text);
+    }
+    auto *teacher = new PictureBox(Artwork::Picture::Teacher, status);
+    teacher->setObjectName(QStringLiteral("teacherPanel"));
+    teacher->setFixedSize(14, 22);
+    status->addWidget(teacher);
     window.setStatusBar(status);
 }

@@ -4,7 +4,9 @@
 #include <QString>
 
 class AnswerBox;
+class PictureBox;
 class QLabel;
+class QLineEdit;
 class QAction;
 class QMainWindow;
 class QPushButton;
@@ -18,11 +20,11 @@ struct ExerciseControls
     QLabel *lblMessage = nullptr;
     QLabel *Label4 = nullptr;
     AnswerBox *txtAnswer = nullptr;
-    QLabel *Text1 = nullptr;
+    QLineEdit *Text1 = nullptr;
     QLabel *lblTime = nullptr;
-    QLabel *Image1 = nullptr;
-    QLabel *Image4 = nullptr;
-    QLabel *Picture3 = nullptr;
+    PictureBox *Image1 = nullptr;
+    PictureBox *Image4 = nullptr;
+    PictureBox *Picture3 = nullptr;
     QLabel *lblNum1 = nullptr;
     QLabel *lblNum2 = nullptr;
     QLabel *Label2[3] = {nullptr, nullptr, nullptr};

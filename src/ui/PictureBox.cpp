@@ -1,0 +1,40 @@
+#include "PictureBox.h"
+
+#include <QPainter>
+
+PictureBox::PictureBox(Artwork::Picture picture, QWidget *parent)
+    : QWidget(parent)
+    , m_picture(picture)
+{
+}
+
+void PictureBox::setBackground(const QColor &colour)
+{
+    m_background = colour;
+    update();
+}
+
+QRect PictureBox::pictureRect() const
+{
+    const QSize shape = Artwork::designSize(m_picture).scaled(size(), Qt::KeepAspectRatio);
+    return QRect(QPoint((width() - shape.width()) / 2, (height() - shape.height()) / 2), shape);
+}
+
+void PictureBox::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (m_background)
+        painter.fillRect(rect(), *m_background);
+    const QRect target = pictureRect();
+    const qreal ratio = devicePixelRatioF();
+    if (m_rendered.size() != target.size() * ratio || m_rendered.devicePixelRatio() != ratio)
+        m_rendered = Artwork::pixmap(m_picture, target.size(), ratio);
+    painter.drawPixmap(target.topLeft(), m_rendered);
+}
+
+void LineStroke::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawLine(rect().topLeft(), rect().bottomRight());
+}

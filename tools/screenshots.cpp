@@ -1,0 +1,85 @@
+// Writes a PNG of each window, without a display: the splash, the choice
+// window, and each exercise window showing one exercise, at its design size
+// and at full HD.
+//   tramolo-screenshots DIRECTORY
+
+#include "app/Application.h"
+#include "app/ChoiceWindow.h"
+#include "app/SplashWindow.h"
+#include "exercise/ExerciseWindow.h"
+#include "exercise/RandomSource.h"
+#include "ui/ExerciseDesign.h"
+#include "ui/ExerciseProfiles.h"
+#include "ui/Twips.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QStatusBar>
+#include "exercise/AnswerBox.h"
+#include <QTest>
+#include <cstdio>
+
+namespace {
+
+bool save(QWidget &window, const QDir &dir, const QString &name)
+{
+    QCoreApplication::processEvents();
+    const QString path = dir.filePath(name + QStringLiteral(".png"));
+    if (!window.grab().save(path)) {
+        std::fprintf(stderr, "tramolo-screenshots: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(path));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    configureApplication(app);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: tramolo-screenshots DIRECTORY\n");
+        return 2;
+    }
+    QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.mkpath(QStringLiteral("."))) {
+        std::fprintf(stderr, "tramolo-screenshots: cannot create %s\n", argv[1]);
+        return 1;
+    }
+
+    bool ok = true;
+    SplashWindow splash;
+    splash.show();
+    ok &= save(splash, dir, QStringLiteral("frmSplash"));
+    ChoiceWindow choice;
+    choice.show();
+    ok &= save(choice, dir, QStringLiteral("scelte"));
+
+    // A fixed clock, so the same exercises come out each time.
+    RandomSource random([] { return qint64(20261208); });
+    const WindowProfile profiles[] = {ExerciseProfiles::cube(), ExerciseProfiles::box(),
+                                      ExerciseProfiles::prism()};
+    for (const WindowProfile &profile : profiles) {
+        ExerciseWindow window(profile, random);
+        window.load();
+        window.setWindowState(Qt::WindowNoState);
+        const QSize design = ExerciseDesign::clientArea(profile.figure) / TwipsPerPixel;
+        window.resize(design.width(), design.height() + window.menuWidget()->sizeHint().height()
+                                          + window.statusBar()->sizeHint().height());
+        ok &= save(window, dir, profile.windowName);
+
+        window.resize(1920, 1080);
+        ok &= save(window, dir, profile.windowName + QStringLiteral("-fullhd"));
+
+        // The same window after a wrong answer.
+        QTest::keyClicks(window.controls().txtAnswer, QStringLiteral("1"));
+        QTest::keyClick(window.controls().txtAnswer, Qt::Key_Return);
+        ok &= save(window, dir, profile.windowName + QStringLiteral("-wrong"));
+    }
+    return ok ? 0 : 1;
+}
