@@ -66,19 +66,19 @@ SplashWindow::SplashWindow(QWidget *parent)
     button->setAttribute(Qt::WA_NoMousePropagation);
     button->installEventFilter(this);
 
-    for (const SplashLabel &spec : Labels) {
-        auto *label = new QLabel(QString::fromUtf16(spec.text), m_frame);
-        label->setObjectName(QLatin1String(spec.name));
-        label->setFont(arial(spec.points, spec.bold));
-        label->setAlignment(spec.alignment | Qt::AlignVCenter);
-        QRect r = twipsRect(spec.twips.x(), spec.twips.y(), spec.twips.width(), spec.twips.height());
+    for (const SplashLabel &design : Labels) {
+        auto *label = new QLabel(QString::fromUtf16(design.text), m_frame);
+        label->setObjectName(QLatin1String(design.name));
+        label->setFont(arial(design.points, design.bold));
+        label->setAlignment(design.alignment | Qt::AlignVCenter);
+        QRect r = twipsRect(design.twips.x(), design.twips.y(), design.twips.width(), design.twips.height());
         // The free fonts run wider than the designed ones: a label beside the
         // picture button shrinks its font rather than slip under the button.
         const bool besideButton = r.top() < button->geometry().bottom() && r.left() < button->x();
-        for (qreal points = spec.points;
+        for (qreal points = design.points;
              besideButton && r.left() + label->sizeHint().width() > button->x() - 4 && points > 8;) {
             points -= 0.75;
-            label->setFont(arial(points, spec.bold));
+            label->setFont(arial(points, design.bold));
         }
         // Wide enough for its text, yet inside the frame.
         r.setWidth(std::max(label->sizeHint().width(), std::min(r.width(), m_frame->width() - r.left() - 2)));

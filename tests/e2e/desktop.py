@@ -197,6 +197,45 @@ def check(condition, message):
         raise Failure(message)
 
 
+CHOICE_TITLE = "Clicca per iniziare" + " " * 26
+
+
+def open_exercise_window(desktop, program, button, title, key="a"):
+    """Starts the program, passes the splash with a key and picks a window."""
+    process = desktop.launch(program)
+    Window.find(desktop, "Il Tramolo")
+    desktop.key(key)
+    Window.find(desktop, CHOICE_TITLE).press("push button", button)
+    return process, Window.find(desktop, title)
+
+
+def answer_right_then_wrong(desktop, window, answer_of, right):
+    """Answers the drawn exercise right, asks for the next with Enter on the
+    button, answers that one wrong; checks verdicts and scores."""
+    desktop.type(italian(answer_of(window)))
+    desktop.key("Return")
+    verdict(window, right)
+    check(window.text_of("Risposte esatte") == "1", "right score")
+    check(window.text_of("Risposte totali") == "1", "total score")
+
+    desktop.key("Return")
+    wait_for("a new exercise", lambda: window.text_of("Esito") == "")
+    expected = answer_of(window)
+    desktop.type(italian(expected + 1))
+    desktop.key("Return")
+    shown = verdict(window, "Sbagliato!! ")
+    check(shown == "Sbagliato!! " + italian(expected), "wrong verdict: " + shown)
+    check(window.text_of("Risposte errate") == "1", "wrong score")
+    check(window.text_of("Risposte totali") == "2", "total after two answers")
+
+
+def close_and_expect_exit(desktop, process):
+    """Closes the window through the window manager; the program ends with 0."""
+    desktop.key("alt+F4")
+    wait_for("the program to end", lambda: process.poll() is not None)
+    check(process.returncode == 0, "exit status %s" % process.returncode)
+
+
 def run(walk):
     """Runs one walk on a fresh desktop; prints a closing line CTest can read."""
     program = sys.argv[1]

@@ -4,7 +4,8 @@ import math
 import re
 import sys
 
-from desktop import Window, check, italian, run, verdict, wait_for
+from desktop import (answer_right_then_wrong, close_and_expect_exit, open_exercise_window,
+                     run, wait_for)
 
 
 def cube_answer(window):
@@ -29,44 +30,18 @@ def cube_answer(window):
 
 
 def walk(desktop, program):
-    process = desktop.launch(program)
-    Window.find(desktop, "Il Tramolo")
-    desktop.key("a")
-
-    choice = Window.find(desktop, "Clicca per iniziare" + " " * 26)
-    choice.press("push button", "Cubi")
-
-    cubi = Window.find(desktop, "Ripassiamo le formule del cubo")
+    process, cubi = open_exercise_window(desktop, program, "Cubi",
+                                         "Ripassiamo le formule del cubo")
     answer_box = cubi.control("text", "Risposta")
     wait_for("focus in the answer box",
              lambda: answer_box.getState().contains(desktop.atspi.STATE_FOCUSED))
 
-    # A right answer.
-    expected = cube_answer(cubi)
-    desktop.type(italian(expected))
-    desktop.key("Return")
-    verdict(cubi, "Esatto. Ok!!!")
-    check(cubi.text_of("Risposte esatte") == "1", "right score")
-    check(cubi.text_of("Risposte totali") == "1", "total score")
-
-    # Enter on the button draws the next exercise; then a wrong answer.
-    desktop.key("Return")
-    wait_for("a new exercise", lambda: cubi.text_of("Esito") == "")
-    expected = cube_answer(cubi)
-    desktop.type(italian(expected + 1))
-    desktop.key("Return")
-    shown = verdict(cubi, "Sbagliato!! ")
-    check(shown == "Sbagliato!! " + italian(expected), "wrong verdict: " + shown)
-    check(cubi.text_of("Risposte errate") == "1", "wrong score")
-    check(cubi.text_of("Risposte totali") == "2", "total after two answers")
+    answer_right_then_wrong(desktop, cubi, cube_answer, "Esatto. Ok!!!")
 
     # Alt+N is the button's own shortcut.
     desktop.key("alt+n")
     wait_for("a new exercise by Alt+N", lambda: cubi.text_of("Esito") == "")
-
-    desktop.key("alt+F4")
-    status = wait_for("the program to end", lambda: process.poll() is not None or None)
-    check(process.returncode == 0, "exit status %s" % process.returncode)
+    close_and_expect_exit(desktop, process)
 
 
 if __name__ == "__main__":

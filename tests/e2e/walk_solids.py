@@ -5,7 +5,7 @@ import math
 import re
 import sys
 
-from desktop import Window, check, italian, run, verdict, wait_for
+from desktop import answer_right_then_wrong, close_and_expect_exit, open_exercise_window, run
 
 SOLIDS = [
     # choice button, descriptive title, verdict for a right answer
@@ -17,8 +17,7 @@ SOLIDS = [
 def box_answer(window):
     """Works out the expected answer from the figure and the given-data line."""
     question = window.text_of("Domanda")
-    shown = {name: window.text_of(name) for name in ("Larghezza", "Profondità", "Altezza")}
-    a, b, c = (None if shown[n] == "X" else int(shown[n])
+    a, b, c = (None if window.text_of(n) == "X" else int(window.text_of(n))
                for n in ("Larghezza", "Profondità", "Altezza"))
     if question in ("Altezza", "Dimensione a", "Dimensione b"):
         given = int(re.search(r"\d+", window.text_of("Dato")).group())
@@ -31,34 +30,11 @@ def box_answer(window):
             "Diagonale": round(math.sqrt(a * a + b * b + c * c), 1)}[question]
 
 
-def walk_one(desktop, program, button, title, right):
-    process = desktop.launch(program)
-    Window.find(desktop, "Il Tramolo")
-    desktop.key("space")
-    Window.find(desktop, "Clicca per iniziare" + " " * 26).press("push button", button)
-
-    window = Window.find(desktop, title)
-    desktop.type(italian(box_answer(window)))
-    desktop.key("Return")
-    verdict(window, right)
-
-    desktop.key("Return")
-    wait_for("a new exercise", lambda: window.text_of("Esito") == "")
-    expected = box_answer(window)
-    desktop.type(italian(expected + 1))
-    desktop.key("Return")
-    shown = verdict(window, "Sbagliato!! ")
-    check(shown == "Sbagliato!! " + italian(expected), "wrong verdict: " + shown)
-    check(window.text_of("Risposte totali") == "2", "total after two answers")
-
-    desktop.key("alt+F4")
-    wait_for("the program to end", lambda: process.poll() is not None)
-    check(process.returncode == 0, "exit status %s" % process.returncode)
-
-
 def walk(desktop, program):
     for button, title, right in SOLIDS:
-        walk_one(desktop, program, button, title, right)
+        process, window = open_exercise_window(desktop, program, button, title, key="space")
+        answer_right_then_wrong(desktop, window, box_answer, right)
+        close_and_expect_exit(desktop, process)
 
 
 if __name__ == "__main__":
