@@ -211,6 +211,7 @@ void ExerciseWindowTest::rightAnswerThenNextByKey()
 
     answer(typedFor(m_window->state().sngExpected));
     QCOMPARE(c().lblMessage->text(), QStringLiteral("Esatto. Ok!!!"));
+    QCOMPARE(c().lblSolution->text(), QString());
     QCOMPARE(c().lblScore->text(), QStringLiteral("1"));
     QCOMPARE(c().lblScore1->text(), QStringLiteral("0"));
     QCOMPARE(c().lblScore2->text(), QStringLiteral("1"));
@@ -237,6 +238,10 @@ void ExerciseWindowTest::wrongAnswerShowsExpected()
     QCOMPARE(c().lblScore->text(), QStringLiteral("0"));
     QCOMPARE(c().lblScore1->text(), QStringLiteral("1"));
     QCOMPARE(c().lblScore2->text(), QStringLiteral("1"));
+    // The worked solution ends with the right value and its unit.
+    const QString value = AnswerCheck::wrongVerdict(expected).mid(FrameTexts::wrongPrefix().size());
+    QVERIFY2(c().lblSolution->text().contains(QStringLiteral(" %1 c").arg(value)),
+             qPrintable(c().lblSolution->text()));
 
     // Back in the box, Enter counts the same answer again.
     c().txtAnswer->setFocus();
@@ -386,6 +391,16 @@ void ExerciseWindowTest::rightVerdictOfEachWindow()
     answer(typedFor(m_window->state().sngExpected + 2));
     QCOMPARE(c().lblMessage->text(), AnswerCheck::wrongVerdict(m_window->state().sngExpected));
     QCOMPARE(c().lblScore2->text(), QStringLiteral("2"));
+    QVERIFY(!c().lblSolution->text().isEmpty());
+
+    // Corrected and checked again: the solution goes; the next exercise starts clean.
+    c().txtAnswer->setFocus();
+    c().txtAnswer->clear();
+    answer(typedFor(m_window->state().sngExpected));
+    QCOMPARE(c().lblSolution->text(), QString());
+    answer(QStringLiteral("0"));
+    m_window->cmdNext_Click();
+    QCOMPARE(c().lblSolution->text(), QString());
 }
 
 void ExerciseWindowTest::windowsKeepTheirOwnRecords()

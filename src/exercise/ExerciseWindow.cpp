@@ -4,6 +4,7 @@
 #include "AnswerCheck.h"
 #include "ClockTexts.h"
 #include "FrameTexts.h"
+#include "exercises/WorkedSolution.h"
 
 #include <QAccessible>
 #include <QCloseEvent>
@@ -88,8 +89,8 @@ void ExerciseWindow::cmdNext_Click()
 {
     if (!isLoaded())
         return;
-    const Exercise exercise = m_profile.generator(m_state, m_random);
-    applyExercise(exercise);
+    m_exercise = m_profile.generator(m_state, m_random);
+    applyExercise(m_exercise);
 }
 
 void ExerciseWindow::applyExercise(const Exercise &e)
@@ -97,6 +98,7 @@ void ExerciseWindow::applyExercise(const Exercise &e)
     ExerciseControls &c = m_controls;
     c.txtAnswer->setText(QString());
     c.lblMessage->setText(QString());
+    c.lblSolution->setText(QString());
     for (QLabel *unit : c.Label2)
         unit->show();
     for (QLabel *figureLabel : {c.Lblpro1, c.Lbla, c.Lblalt, c.lblb, c.lblsl})
@@ -131,8 +133,15 @@ void ExerciseWindow::txtAnswer_KeyPress()
         c.txtAnswer->setText(result.answerText);
     if (result.verdict) {
         c.lblMessage->setText(*result.verdict);
-        QAccessibleEvent changed(c.lblMessage, QAccessible::NameChanged);
-        QAccessible::updateAccessibility(&changed);
+        announce(c.lblMessage);
+    }
+    // The worked solution follows the verdict, after a wrong answer only.
+    const QString solution = result.outcome == AnswerCheck::Outcome::Wrong
+        ? WorkedSolution::afterWrongAnswer(m_exercise, m_state.sngAnswer, m_profile.heightLetter)
+        : QString();
+    if (c.lblSolution->text() != solution) {
+        c.lblSolution->setText(solution);
+        announce(c.lblSolution);
     }
     if (result.wrongScore)
         c.lblScore1->setText(*result.wrongScore);
@@ -144,6 +153,12 @@ void ExerciseWindow::txtAnswer_KeyPress()
         c.cmdNext->setEnabled(true);
         c.cmdNext->setFocus(Qt::OtherFocusReason);
     }
+}
+
+void ExerciseWindow::announce(QLabel *label)
+{
+    QAccessibleEvent changed(label, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void ExerciseWindow::new_Click()

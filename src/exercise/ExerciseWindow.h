@@ -9,6 +9,7 @@
 #include <QTime>
 #include <functional>
 
+class QLabel;
 class RandomSource;
 
 // The frame of the three exercise windows; a window is this frame with its
@@ -57,11 +58,14 @@ private:
     void titleClock();
     void applyExercise(const Exercise &exercise);
     void showMessage(const QString &text);
+    // Tells assistive technology that a label's text changed.
+    static void announce(QLabel *label);
     bool isMinimisedOrMaximised() const;
 
     WindowProfile m_profile;
     RandomSource &m_random;
     ExerciseState m_state;
+    Exercise m_exercise; // the exercise on screen, for the worked solution
     ExerciseControls m_controls;
     ExerciseMenus m_menus;
     CalculatorLauncher m_calculator;

@@ -31,6 +31,7 @@ struct WindowProfile
     QString descriptiveTitle; // the title while maximised or minimised
     QString rightVerdict;     // lblMessage after a right answer
     Figure figure = Figure::Cube;
+    QChar heightLetter = u'c';        // how the worked solution calls the height
     ExerciseGenerator generator = nullptr;
     QList<CreditEntry> creditsBefore; // menu bar entries left of "Nuovo gioco"
     QList<CreditEntry> creditsAfter;  // and right of "Calcolatrice"

@@ -58,6 +58,7 @@ Exercise make(int kind, qint16 a, qint16 d, qint16 t)
     const qint16 lateral = to16((2 * a + 2 * b) * c);
 
     Exercise e;
+    e.solid = Exercise::Solid::Box;
     e.kind = qint16(kind);
     e.width = a;
     e.depth = b;

@@ -7,6 +7,9 @@
 // controls and keeps the expected value for the answer check.
 struct Exercise
 {
+    enum class Solid { Cube, Box };
+
+    Solid solid = Solid::Cube;
     qint16 kind = 0;
     qint16 width = 0;  // a
     qint16 depth = 0;  // b

@@ -155,6 +155,7 @@ ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile 
     c.lblScore1 = named<QLabel>(area, QStringLiteral("lblScore1"));
     c.lblScore2 = named<QLabel>(area, QStringLiteral("lblScore2"));
     c.cmdNext = named<QPushButton>(area, QStringLiteral("cmdNext"));
+    c.lblSolution = named<QLabel>(area, QStringLiteral("lblSolution"));
     // A push button outside a dialog ignores Enter unless it is auto-default.
     c.cmdNext->setAutoDefault(true);
     c.cmdNext->setEnabled(false);

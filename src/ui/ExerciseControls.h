@@ -41,6 +41,7 @@ struct ExerciseControls
     QLabel *lblScore1 = nullptr;
     QLabel *lblScore2 = nullptr;
     QPushButton *cmdNext = nullptr;
+    QLabel *lblSolution = nullptr; // the worked solution after a wrong answer
     QTimer *Timer1 = nullptr;
 
     // The prism window's own labels, which no exercise writes.

@@ -167,6 +167,13 @@ QList<Control> cubeTable()
     next.picture = Artwork::Picture::NextIcon;
     t << next;
 
+    // Not in the original design: the worked solution after a wrong answer,
+    // in the free band right of the button.
+    Control solution = label("lblSolution", {2640, 8280, 9495, 1095}, QString(), sans(12));
+    solution.fore = QColor(128, 0, 0);
+    solution.description = QStringLiteral("Soluzione");
+    t << solution;
+
     Control command1 = label("Command1", {7680, 8640, 855, 615}, QStringLiteral("Command1"), sans(8.25));
     command1.kind = Kind::Button;
     command1.visible = false;

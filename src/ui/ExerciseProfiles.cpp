@@ -55,6 +55,7 @@ WindowProfile prism()
     p.descriptiveTitle = QStringLiteral("Giocare con il Teorema di Pitagora");
     p.rightVerdict = QStringLiteral("Esatto, è incredibile!!!");
     p.figure = WindowProfile::Figure::Prism;
+    p.heightLetter = u'h';
     p.generator = &BoxExercises::draw;
     p.creditsBefore = boxCredits();
     p.statusPanels = {QStringLiteral("I solidi"), QStringLiteral("Teoremi di Euclide"),

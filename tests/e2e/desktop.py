@@ -225,6 +225,8 @@ def answer_right_then_wrong(desktop, window, answer_of, right):
     desktop.key("Return")
     shown = verdict(window, "Sbagliato!! ")
     check(shown == "Sbagliato!! " + italian(expected), "wrong verdict: " + shown)
+    solution = window.text_of("Soluzione")
+    check((" %s c" % italian(expected)) in solution, "worked solution: " + repr(solution))
     check(window.text_of("Risposte errate") == "1", "wrong score")
     check(window.text_of("Risposte totali") == "2", "total after two answers")
 
