@@ -11,6 +11,9 @@ if [ "$mode" = test ]; then
     # The end-to-end walks: a private X display, a window manager, a D-Bus
     # session with the accessibility bus, and keys sent as real X events.
     packages+=(xvfb openbox dbus at-spi2-core python3 python3-pyatspi xdotool)
+    # Installing and packaging: validators for the desktop entry and the
+    # metainfo, and what CPack needs to work out the package's dependencies.
+    packages+=(desktop-file-utils appstream dpkg-dev file)
 fi
 
 missing=()

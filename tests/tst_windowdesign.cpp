@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
@@ -60,6 +61,7 @@ private slots:
     void menusAndStatusBar_data();
     void menusAndStatusBar();
     void splashAndChoice();
+    void picturesAreDrawnAtScreenResolution();
 
 private:
     std::unique_ptr<ExerciseWindow> open(const QString &name, QSize size);
@@ -299,6 +301,36 @@ void WindowDesignTest::splashAndChoice()
     const auto *button = splash.findChild<QPushButton *>(QStringLiteral("Command3"));
     QVERIFY(title->geometry().right() < button->geometry().left());
     QVERIFY(title->font().pointSizeF() >= 24);
+}
+
+void WindowDesignTest::picturesAreDrawnAtScreenResolution()
+{
+    // Run also with QT_SCALE_FACTOR 1.5 and 2: the figure must be drawn for
+    // the screen's pixels, not drawn small and stretched.
+    auto w = open(QStringLiteral("Tavolas"), FullHd);
+    PictureBox *figure = w->controls().Image4;
+    const qreal ratio = figure->devicePixelRatioF();
+    QCOMPARE(ratio, qApp->devicePixelRatio());
+
+    const QImage shot = figure->grab().toImage();
+    const QRect picture = figure->pictureRect();
+    // The same picture drawn straight at the screen's pixels, on white.
+    QImage ideal = Artwork::pixmap(figure->picture(), picture.size(), ratio).toImage();
+    ideal.setDevicePixelRatio(1);
+    QImage direct(ideal.size(), QImage::Format_ARGB32_Premultiplied);
+    direct.fill(Qt::white);
+    QPainter painter(&direct);
+    painter.drawImage(0, 0, ideal);
+    painter.end();
+
+    const QImage drawn = shot.copy(QRect((QPointF(picture.topLeft()) * ratio).toPoint(), direct.size()))
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(drawn.size(), direct.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            differing += drawn.pixel(x, y) != direct.pixel(x, y);
+    QVERIFY2(differing < drawn.width() * drawn.height() / 100, qPrintable(QString::number(differing)));
 }
 
 QTEST_MAIN(WindowDesignTest)

@@ -9,7 +9,7 @@ void configureApplication(QApplication &app)
 {
     app.setApplicationName(QStringLiteral("tramolo"));
     app.setApplicationDisplayName(QString());
-    app.setDesktopFileName(QStringLiteral("tramolo"));
+    app.setDesktopFileName(QStringLiteral("it.brenvo.Tramolo"));
     app.setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
     installFontSubstitutes();
 }

@@ -4,6 +4,29 @@
 #include <QStandardPaths>
 #include <utility>
 
+#if defined(Q_OS_WIN)
+#include <windows.h>
+#endif
+
+namespace {
+
+bool startDetached(const QString &path, const QStringList &arguments)
+{
+    QProcess process;
+    process.setProgram(path);
+    process.setArguments(arguments);
+#if defined(Q_OS_WIN)
+    // Opened minimised, yet with the focus, as the Windows calculator always was.
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments *args) {
+        args->startupInfo->dwFlags |= STARTF_USESHOWWINDOW;
+        args->startupInfo->wShowWindow = SW_SHOWMINIMIZED;
+    });
+#endif
+    return process.startDetached();
+}
+
+} // namespace
+
 QList<CalculatorLauncher::Candidate> CalculatorLauncher::platformCandidates()
 {
 #if defined(Q_OS_WIN)
@@ -33,7 +56,7 @@ bool CalculatorLauncher::start() const
         const QString path = QStandardPaths::findExecutable(candidate.program);
         if (path.isEmpty())
             continue;
-        if (QProcess::startDetached(path, candidate.arguments))
+        if (startDetached(path, candidate.arguments))
             return true;
     }
     return false;

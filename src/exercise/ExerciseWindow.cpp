@@ -6,7 +6,6 @@
 #include "FrameTexts.h"
 #include "exercises/WorkedSolution.h"
 
-#include <QAccessible>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
@@ -131,18 +130,14 @@ void ExerciseWindow::txtAnswer_KeyPress()
 
     if (c.txtAnswer->text() != result.answerText)
         c.txtAnswer->setText(result.answerText);
-    if (result.verdict) {
+    // A label tells assistive technology when its text changes; the worked
+    // solution is set after the verdict, so that it is heard after it.
+    if (result.verdict)
         c.lblMessage->setText(*result.verdict);
-        announce(c.lblMessage);
-    }
-    // The worked solution follows the verdict, after a wrong answer only.
-    const QString solution = result.outcome == AnswerCheck::Outcome::Wrong
-        ? WorkedSolution::afterWrongAnswer(m_exercise, m_state.sngAnswer, m_profile.heightLetter)
-        : QString();
-    if (c.lblSolution->text() != solution) {
-        c.lblSolution->setText(solution);
-        announce(c.lblSolution);
-    }
+    c.lblSolution->setText(result.outcome == AnswerCheck::Outcome::Wrong
+                               ? WorkedSolution::afterWrongAnswer(m_exercise, m_state.sngAnswer,
+                                                                  m_profile.heightLetter)
+                               : QString());
     if (result.wrongScore)
         c.lblScore1->setText(*result.wrongScore);
     if (result.rightScore)
@@ -153,12 +148,6 @@ void ExerciseWindow::txtAnswer_KeyPress()
         c.cmdNext->setEnabled(true);
         c.cmdNext->setFocus(Qt::OtherFocusReason);
     }
-}
-
-void ExerciseWindow::announce(QLabel *label)
-{
-    QAccessibleEvent changed(label, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
 }
 
 void ExerciseWindow::new_Click()

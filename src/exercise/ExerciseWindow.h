@@ -9,7 +9,6 @@
 #include <QTime>
 #include <functional>
 
-class QLabel;
 class RandomSource;
 
 // The frame of the three exercise windows; a window is this frame with its
@@ -58,8 +57,6 @@ private:
     void titleClock();
     void applyExercise(const Exercise &exercise);
     void showMessage(const QString &text);
-    // Tells assistive technology that a label's text changed.
-    static void announce(QLabel *label);
     bool isMinimisedOrMaximised() const;
 
     WindowProfile m_profile;

@@ -4,8 +4,8 @@ import math
 import re
 import sys
 
-from desktop import (answer_right_then_wrong, close_and_expect_exit, open_exercise_window,
-                     run, wait_for)
+from desktop import (answer_right_then_wrong, check, close_and_expect_exit,
+                     open_exercise_window, run, wait_for)
 
 
 def cube_answer(window):
@@ -41,6 +41,11 @@ def walk(desktop, program):
     # Alt+N is the button's own shortcut.
     desktop.key("alt+n")
     wait_for("a new exercise by Alt+N", lambda: cubi.text_of("Esito") == "")
+
+    # The menus by keyboard alone: Alt, then right to "Nuovo gioco", Enter.
+    desktop.key("alt", "Right", "Return")
+    wait_for("a new game from the menu", lambda: cubi.text_of("Risposte totali") == "0")
+    check(cubi.text_of("Risposte errate") == "0", "wrong score after a new game")
     close_and_expect_exit(desktop, process)
 
 

@@ -1,0 +1,41 @@
+#!/usr/bin/env bash
+# Installs the built program into a scratch root, validates its desktop entry
+# and metainfo, builds the Debian package and looks inside it.
+#   check_install.sh BUILD_DIR
+set -euo pipefail
+
+build=$(cd "$1" && pwd)
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+fail() { echo "FAIL: $*"; echo "0 passed, 1 failed"; exit 1; }
+
+root=$scratch/root
+DESTDIR=$root cmake --install "$build" --prefix /usr > /dev/null
+app=it.brenvo.Tramolo
+for file in usr/bin/tramolo \
+            usr/share/applications/$app.desktop \
+            usr/share/metainfo/$app.metainfo.xml \
+            usr/share/icons/hicolor/scalable/apps/$app.svg \
+            usr/share/icons/hicolor/48x48/apps/$app.png \
+            usr/share/icons/hicolor/256x256/apps/$app.png; do
+    [ -s "$root/$file" ] || fail "not installed: $file"
+done
+[ -x "$root/usr/bin/tramolo" ] || fail "the program is not executable"
+desktop-file-validate "$root/usr/share/applications/$app.desktop" || fail "desktop entry"
+appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" > "$scratch/as.log" \
+    || { cat "$scratch/as.log"; fail "metainfo"; }
+grep -q '^Categories=Education;Math;$' "$root/usr/share/applications/$app.desktop" || fail "categories"
+
+(cd "$scratch" && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch/package" > cpack.log) \
+    || { cat "$scratch/cpack.log"; fail "cpack"; }
+deb=$(ls "$scratch"/package/*.deb)
+depends=$(dpkg-deb -f "$deb" Depends)
+for needed in libqt6widgets6 libqt6svg6 fonts-liberation2; do
+    [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
+done
+dpkg-deb -x "$deb" "$scratch/unpacked"
+[ -x "$scratch/unpacked/usr/bin/tramolo" ] || fail "the package has no program"
+[ -s "$scratch/unpacked/usr/share/applications/$app.desktop" ] || fail "the package has no menu entry"
+
+echo "installed, validated and packaged: $(basename "$deb")"
+echo "1 passed, 0 failed"
