@@ -14,26 +14,45 @@ if [ "$mode" = test ]; then
     # Installing and packaging: validators for the desktop entry and the
     # metainfo, and what CPack needs to work out the package's dependencies.
     packages+=(desktop-file-utils appstream dpkg-dev file)
+    # The sanitizer build and the fuzz targets: clang with its runtimes.
+    packages+=(clang)
 fi
+
+installed() {
+    dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'
+}
+
+sudo=()
+[ "$(id -u)" -eq 0 ] || sudo=(sudo)
+updated=
+update_once() {
+    if [ -z "$updated" ]; then
+        [ ${#sudo[@]} -eq 0 ] || echo "setup: installing needs administrator rights; sudo may ask for your password."
+        "${sudo[@]}" apt-get update -q
+        updated=yes
+    fi
+}
+install() {
+    update_once
+    echo "setup: installing with apt: $*"
+    "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "$@"
+}
 
 missing=()
 for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
+    installed "$package" || missing+=("$package")
 done
+[ ${#missing[@]} -eq 0 ] || install "${missing[@]}"
 
-if [ ${#missing[@]} -eq 0 ]; then
-    echo "setup: everything needed is installed already."
-    exit 0
+# libFuzzer comes with clang's runtime libraries, packaged by clang's version.
+if [ "$mode" = test ]; then
+    version=$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)
+    runtime=libclang-rt-$version-dev
+    if ! installed "$runtime"; then
+        update_once
+        if apt-cache show "$runtime" > /dev/null 2>&1; then
+            install "$runtime"
+        fi
+    fi
 fi
-
-sudo=()
-if [ "$(id -u)" -ne 0 ]; then
-    sudo=(sudo)
-    echo "setup: installing needs administrator rights; sudo may ask for your password."
-fi
-echo "setup: installing with apt: ${missing[*]}"
-"${sudo[@]}" apt-get update -q
-"${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
-echo "setup: done."
+echo "setup: everything needed is installed."

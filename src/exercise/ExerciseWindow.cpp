@@ -43,7 +43,7 @@ void ExerciseWindow::load()
 {
     if (isLoaded())
         return;
-    m_controls = buildExerciseControls(*this, m_profile);
+    m_controls = buildExerciseControls(*this, m_profile, m_icons);
     connect(m_controls.cmdNext, &QPushButton::clicked, this, &ExerciseWindow::cmdNext_Click);
     connect(m_controls.txtAnswer, &AnswerBox::answerEntered, this, &ExerciseWindow::txtAnswer_KeyPress);
     connect(m_controls.Timer1, &QTimer::timeout, this, &ExerciseWindow::Timer1_Timer);

@@ -65,6 +65,7 @@ private:
     Exercise m_exercise; // the exercise on screen, for the worked solution
     ExerciseControls m_controls;
     ExerciseMenus m_menus;
+    Artwork::IconCache m_icons;
     CalculatorLauncher m_calculator;
     TimeSource m_now;
 };

@@ -21,23 +21,31 @@ QString resourcePath(Picture picture)
     return QString();
 }
 
-QSize designSize(Picture picture)
-{
-    return QSvgRenderer(resourcePath(picture)).defaultSize();
-}
-
 QIcon icon(Picture picture)
 {
     return QIcon(resourcePath(picture));
 }
 
+QIcon IconCache::icon(Picture picture)
+{
+    auto found = m_icons.find(picture);
+    if (found == m_icons.end())
+        found = m_icons.insert(picture, Artwork::icon(picture));
+    return *found;
+}
+
 QPixmap pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(resourcePath(picture));
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    return render(renderer, logicalSize, devicePixelRatio);
+}
+
+QPixmap render(QSvgRenderer &renderer, QSize logicalSize, qreal devicePixelRatio)
 {
     QPixmap pixmap(logicalSize * devicePixelRatio);
     pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resourcePath(picture));
     QPainter painter(&pixmap);
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
     renderer.render(&painter);
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);

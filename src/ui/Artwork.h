@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+
+class QSvgRenderer;
 
 // The program's pictures, drawn as SVG and rendered at whatever size and
 // pixel ratio the screen asks for.
@@ -21,10 +24,22 @@ enum class Picture {
 };
 
 QString resourcePath(Picture picture);
-QSize designSize(Picture picture);
 
 QIcon icon(Picture picture);
+
+// Icons kept for a window's lifetime: a control built anew with the same
+// icon then finds its pixmaps already drawn, instead of adding new ones to
+// Qt's pixmap cache each time.
+class IconCache
+{
+public:
+    QIcon icon(Picture picture);
+
+private:
+    QHash<Picture, QIcon> m_icons;
+};
 // Rendered crisply for a logical size on a screen of that pixel ratio.
 QPixmap pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio);
+QPixmap render(QSvgRenderer &renderer, QSize logicalSize, qreal devicePixelRatio);
 
 } // namespace Artwork

@@ -33,9 +33,9 @@ DesignCanvas::DesignCanvas(QSize clientAreaTwips, QWidget *parent)
 
 void DesignCanvas::place(QWidget *control, const Design::Control &design)
 {
+    // Laid out with the others once the canvas has its size.
     control->setParent(this);
     m_placed.append({control, design});
-    relayout();
 }
 
 QRect DesignCanvas::designExtent() const
@@ -51,7 +51,7 @@ QRect DesignCanvas::designExtent() const
 bool DesignCanvas::event(QEvent *event)
 {
     // A label whose text changed asks for a new size.
-    if (event->type() == QEvent::LayoutRequest)
+    if (event->type() == QEvent::LayoutRequest && isVisible())
         relayout();
     return QWidget::event(event);
 }
@@ -59,6 +59,15 @@ bool DesignCanvas::event(QEvent *event)
 void DesignCanvas::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // Sizes a hidden canvas passes through are never seen; laying out at each
+    // would load fonts at sizes nobody reads.
+    if (isVisible())
+        relayout();
+}
+
+void DesignCanvas::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
     relayout();
 }
 

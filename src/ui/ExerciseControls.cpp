@@ -38,7 +38,7 @@ void addCredits(QWidget *menuOwner, const QList<CreditEntry> &credits)
 
 namespace {
 
-QWidget *makeControl(const Design::Control &d, QWidget *parent)
+QWidget *makeControl(const Design::Control &d, QWidget *parent, Artwork::IconCache &icons)
 {
     QWidget *w = nullptr;
     QPalette palette = parent->palette();
@@ -76,7 +76,7 @@ QWidget *makeControl(const Design::Control &d, QWidget *parent)
     case Design::Kind::Button: {
         auto *button = new QPushButton(d.caption, parent);
         if (d.picture) {
-            button->setIcon(Artwork::icon(*d.picture));
+            button->setIcon(icons.icon(*d.picture));
             button->setIconSize(QSize(32, 32));
         }
         if (d.back)
@@ -115,7 +115,8 @@ T *named(QWidget *area, const QString &name)
 
 } // namespace
 
-ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile &profile)
+ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile &profile,
+                                       Artwork::IconCache &icons)
 {
     auto *area = new DesignCanvas(ExerciseDesign::clientArea(profile.figure), &window);
     area->setObjectName(QStringLiteral("clientArea"));
@@ -124,7 +125,7 @@ ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile 
     white.setColor(QPalette::Window, Qt::white);
     area->setPalette(white);
     for (const Design::Control &design : ExerciseDesign::controls(profile.figure))
-        area->place(makeControl(design, area), design);
+        area->place(makeControl(design, area, icons), design);
     if (const auto cursor = ExerciseDesign::cursor(profile.figure))
         area->setCursor(QCursor(Artwork::pixmap(*cursor, QSize(32, 32), area->devicePixelRatioF()), 1, 1));
 

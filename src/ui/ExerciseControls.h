@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Artwork.h"
+
 #include <QList>
 #include <QString>
 
@@ -57,7 +59,8 @@ struct ExerciseMenus
 };
 
 // Builds the window's controls and timer from its design.
-ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile &profile);
+ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile &profile,
+                                       Artwork::IconCache &icons);
 
 // Takes them down again: the window is left bare, ready to be built anew.
 void removeExerciseControls(QMainWindow &window, ExerciseControls &controls);

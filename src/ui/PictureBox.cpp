@@ -1,11 +1,23 @@
 #include "PictureBox.h"
 
 #include <QPainter>
+#include <QSvgRenderer>
 
 PictureBox::PictureBox(Artwork::Picture picture, QWidget *parent)
     : QWidget(parent)
     , m_picture(picture)
 {
+}
+
+PictureBox::~PictureBox() = default;
+
+QSvgRenderer &PictureBox::renderer() const
+{
+    if (!m_renderer) {
+        m_renderer = std::make_unique<QSvgRenderer>(Artwork::resourcePath(m_picture));
+        m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return *m_renderer;
 }
 
 void PictureBox::setBackground(const QColor &colour)
@@ -16,7 +28,7 @@ void PictureBox::setBackground(const QColor &colour)
 
 QRect PictureBox::pictureRect() const
 {
-    const QSize shape = Artwork::designSize(m_picture).scaled(size(), Qt::KeepAspectRatio);
+    const QSize shape = renderer().defaultSize().scaled(size(), Qt::KeepAspectRatio);
     return QRect(QPoint((width() - shape.width()) / 2, (height() - shape.height()) / 2), shape);
 }
 
@@ -28,7 +40,7 @@ void PictureBox::paintEvent(QPaintEvent *)
     const QRect target = pictureRect();
     const qreal ratio = devicePixelRatioF();
     if (m_rendered.size() != target.size() * ratio || m_rendered.devicePixelRatio() != ratio)
-        m_rendered = Artwork::pixmap(m_picture, target.size(), ratio);
+        m_rendered = Artwork::render(renderer(), target.size(), ratio);
     painter.drawPixmap(target.topLeft(), m_rendered);
 }
 

@@ -5,7 +5,10 @@
 #include <QColor>
 #include <QPixmap>
 #include <QWidget>
+#include <memory>
 #include <optional>
+
+class QSvgRenderer;
 
 // A picture from the artwork, drawn to fill the control at any scale and
 // pixel ratio, on an optional background colour.
@@ -14,6 +17,7 @@ class PictureBox : public QWidget
     Q_OBJECT
 public:
     PictureBox(Artwork::Picture picture, QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     Artwork::Picture picture() const { return m_picture; }
     void setBackground(const QColor &colour);
@@ -24,7 +28,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    QSvgRenderer &renderer() const;
+
     Artwork::Picture m_picture;
+    mutable std::unique_ptr<QSvgRenderer> m_renderer; // read once, on the first paint
     std::optional<QColor> m_background;
     QPixmap m_rendered; // kept until the size or pixel ratio changes
 };

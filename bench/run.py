@@ -1,0 +1,122 @@
+#!/usr/bin/env python3
+"""Measures Il Tramolo against a bare Qt main window, the floor.
+
+  python3 bench/run.py [--runs N] [--idle-seconds S] [--build DIR] [--quick]
+
+Start-up: time from process start to the end of the first paint, and peak
+memory, alternating the real cube window and the floor, on the offscreen
+platform and under Xvfb. Idle: CPU time and wake-ups (context switches) of a
+window left alone. Interaction and soak: the in-process benchmarks. Prints
+medians and the ratios program/floor. Never part of the tests' pass or fail.
+"""
+
+import argparse
+import os
+import signal
+import statistics
+import subprocess
+import sys
+import time
+
+
+def run_once(program, env):
+    started = time.perf_counter()
+    process = subprocess.Popen([program], env=env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    _, status, usage = os.wait4(process.pid, 0)
+    elapsed = time.perf_counter() - started
+    if status != 0:
+        sys.exit("%s failed with status %d" % (program, status))
+    return elapsed, usage.ru_maxrss  # seconds, KiB
+
+
+def start_xvfb():
+    read_end, write_end = os.pipe()
+    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
+                             "-nolisten", "tcp"], pass_fds=(write_end,),
+                            stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    os.close(write_end)
+    with os.fdopen(read_end) as pipe:
+        display = ":" + pipe.readline().strip()
+    return xvfb, display
+
+
+def startup(bench, runs, env, label):
+    times = {"program": [], "floor": []}
+    memory = {"program": [], "floor": []}
+    for _ in range(runs):
+        for name, program in (("program", "tramolo-bench-startup"), ("floor", "tramolo-bench-floor")):
+            elapsed, rss = run_once(os.path.join(bench, program), env)
+            times[name].append(elapsed)
+            memory[name].append(rss)
+    t = {k: statistics.median(v) for k, v in times.items()}
+    m = {k: statistics.median(v) for k, v in memory.items()}
+    print("start-up, %-9s program %6.1f ms %7.0f KiB | floor %6.1f ms %7.0f KiB | "
+          "ratio time %.2f memory %.2f" % (label, t["program"] * 1000, m["program"],
+                                           t["floor"] * 1000, m["floor"],
+                                           t["program"] / t["floor"], m["program"] / m["floor"]))
+
+
+def cpu_and_wakeups(pid):
+    with open("/proc/%d/stat" % pid) as f:
+        fields = f.read().rsplit(")", 1)[1].split()
+    ticks = int(fields[11]) + int(fields[12])  # utime + stime
+    switches = 0
+    with open("/proc/%d/status" % pid) as f:
+        for line in f:
+            if line.startswith(("voluntary_ctxt_switches", "nonvoluntary_ctxt_switches")):
+                switches += int(line.split()[1])
+    return ticks / os.sysconf("SC_CLK_TCK"), switches
+
+
+def idle(bench, seconds, env):
+    results = {}
+    for name, program in (("program", "tramolo-bench-startup"), ("floor", "tramolo-bench-floor")):
+        process = subprocess.Popen([os.path.join(bench, program), "--stay"], env=env,
+                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        time.sleep(3)
+        cpu0, wake0 = cpu_and_wakeups(process.pid)
+        time.sleep(seconds)
+        cpu1, wake1 = cpu_and_wakeups(process.pid)
+        process.send_signal(signal.SIGTERM)
+        process.wait()
+        results[name] = (cpu1 - cpu0, wake1 - wake0)
+    print("idle %d s, Xvfb:    program %.2f s CPU %5d wake-ups | floor %.2f s CPU %5d wake-ups"
+          % (seconds, results["program"][0], results["program"][1],
+             results["floor"][0], results["floor"][1]))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("--build", default=os.path.join(os.path.dirname(__file__), "..", "build"))
+    parser.add_argument("--runs", type=int, default=15)
+    parser.add_argument("--idle-seconds", type=int, default=60)
+    parser.add_argument("--quick", action="store_true", help="few runs, short idle, small soak")
+    args = parser.parse_args()
+    if args.quick:
+        args.runs, args.idle_seconds = 3, 5
+    bench = os.path.join(args.build, "bench")
+
+    base = {k: v for k, v in os.environ.items() if not k.startswith("QT_")}
+    offscreen = dict(base, QT_QPA_PLATFORM="offscreen")
+    xvfb, display = start_xvfb()
+    try:
+        x11 = dict(base, DISPLAY=display, QT_QPA_PLATFORM="xcb")
+        print("machine: %d cores, %s" % (os.cpu_count(), os.uname().release))
+        startup(bench, args.runs, offscreen, "offscreen")
+        startup(bench, args.runs, x11, "Xvfb")
+        idle(bench, args.idle_seconds, x11)
+    finally:
+        xvfb.terminate()
+        xvfb.wait()
+
+    count = "1000" if args.quick else "10000"
+    subprocess.run([os.path.join(bench, "tramolo-bench-interaction"), count], env=offscreen,
+                   stderr=subprocess.DEVNULL, check=True)
+    soak = ["100000", "1000"] if args.quick else []
+    subprocess.run([os.path.join(bench, "tramolo-bench-soak"), *soak], env=offscreen,
+                   stderr=subprocess.DEVNULL, check=True)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,24 @@
+// The cube window as the program opens it, ending after the first paint of
+// its first exercise. With --stay it stays open, for the idle measurement.
+
+#include "FirstPaint.h"
+#include "app/Application.h"
+#include "app/DisplayCheck.h"
+#include "exercise/ExerciseWindow.h"
+#include "exercise/RandomSource.h"
+#include "ui/ExerciseProfiles.h"
+
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char *argv[])
+{
+    DisplayCheck::requireDisplay();
+    QApplication app(argc, argv);
+    configureApplication(app);
+    RandomSource random;
+    ExerciseWindow cubi(ExerciseProfiles::cube(), random);
+    cubi.load();
+    FirstPaint done(cubi.controls().Label5, stayRequested(argc, argv));
+    return app.exec();
+}
