@@ -4,6 +4,7 @@
 #   fuzz.sh [SECONDS_EACH]
 set -euo pipefail
 cd "$(dirname "$0")/.."
+repo=$PWD
 seconds=${1:-30}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -13,8 +14,8 @@ for target in answer numbers; do
     cp -r "tests/fuzz/corpus/$target" "$work/$target"
     echo "fuzz: $target for $seconds s"
     if (cd "$work" && QT_QPA_PLATFORM=offscreen \
-            LSAN_OPTIONS=suppressions="$PWD/../tests/fuzz/lsan.supp" \
-            "$OLDPWD/build-asan/tests/fuzz/fuzz_$target" -max_total_time="$seconds" \
+            LSAN_OPTIONS=suppressions="$repo/tests/fuzz/lsan.supp" \
+            "$repo/build-asan/tests/fuzz/fuzz_$target" -max_total_time="$seconds" \
             -artifact_prefix="$work/$target-" "$work/$target" > "$work/$target.log" 2>&1); then
         grep -E 'DONE|Done' "$work/$target.log" | tail -2
     else
