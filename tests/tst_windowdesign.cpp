@@ -2,6 +2,9 @@
 #include "app/ChoiceWindow.h"
 #include "app/SplashWindow.h"
 #include "exercise/ExerciseWindow.h"
+#include "exercise/FrameTexts.h"
+#include "exercises/BoxExercises.h"
+#include "exercises/WorkedSolution.h"
 #include "ui/DesignCanvas.h"
 #include "ui/ExerciseDesign.h"
 #include "ui/ExerciseProfiles.h"
@@ -199,11 +202,20 @@ void WindowDesignTest::everythingFitsAndReads()
     const ExerciseControls &c = w->controls();
     c.lblScore->setText(QStringLiteral("32767"));
     c.lblScore2->setText(QStringLiteral("32767"));
-    c.lblMessage->setText(QStringLiteral("Sbagliato!! 1176"));
     c.Label5->setText(QStringLiteral("Superficie laterale"));
     c.lblsl->setText(QStringLiteral("Superficie laterale= 400 cmq"));
     c.lblsl->show();
     c.Lblalt->setText(QStringLiteral("14"));
+    c.lblSolution->setText(QStringLiteral("Hai troncato la diagonale: va arrotondata a un decimale.\n")
+                           + WorkedSolution::working(BoxExercises::make(3, 8, 1, 0)));
+    const QString verdicts[] = {w->profile().rightVerdict, QStringLiteral("Sbagliato!! 1176"),
+                                FrameTexts::notANumber(), FrameTexts::countersFull()};
+    const auto longest = std::max_element(std::begin(verdicts), std::end(verdicts),
+                                          [&](const QString &a, const QString &b) {
+                                              return c.lblMessage->fontMetrics().horizontalAdvance(a)
+                                                  < c.lblMessage->fontMetrics().horizontalAdvance(b);
+                                          });
+    c.lblMessage->setText(*longest);
     QCoreApplication::processEvents();
 
     const QRect inside = w->rect();

@@ -8,7 +8,6 @@
 void configureApplication(QApplication &app)
 {
     app.setApplicationName(QStringLiteral("tramolo"));
-    app.setApplicationDisplayName(QString());
     app.setDesktopFileName(QStringLiteral("it.brenvo.Tramolo"));
     app.setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
     installFontSubstitutes();

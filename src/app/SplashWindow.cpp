@@ -48,7 +48,8 @@ SplashWindow::SplashWindow(QWidget *parent)
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("frmSplash"));
-    setWindowTitle(QStringLiteral("Il Tramolo"));
+    // The splash has no caption; a screen reader still names it.
+    setAccessibleName(QStringLiteral("Il Tramolo"));
     setFixedSize(toPixels(7380), toPixels(4245));
     installEventFilter(this);
 

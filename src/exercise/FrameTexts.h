@@ -7,8 +7,9 @@
 namespace FrameTexts {
 
 inline QString wrongPrefix() { return QStringLiteral("Sbagliato!! "); }
-inline QString notANumber() { return QStringLiteral("Scrivi un numero, per esempio 12,5"); }
-inline QString countersFull() { return QStringLiteral("Troppe risposte: scegli Nuovo gioco"); }
+// Short enough for the verdict's box at the design's size.
+inline QString notANumber() { return QStringLiteral("Numero non valido"); }
+inline QString countersFull() { return QStringLiteral("Ricomincia: Nuovo gioco"); }
 inline QString messageBoxTitle() { return QStringLiteral("Il Tramolo"); }
 inline QString noCalculator()
 {
