@@ -50,7 +50,7 @@ private slots:
     void cleanup();
 
     void showingDrawsAnExercise();
-    void onlyTheFirstActivationDraws();
+    void returningToTheWindowDrawsNothing();
     void keyFilter_data();
     void keyFilter();
     void pasteAndDropLetInOnlyTypeableText_data();
@@ -119,7 +119,7 @@ void ExerciseWindowTest::showingDrawsAnExercise()
     QVERIFY(!c().Lblpro1->isVisibleTo(m_window.get()));
 }
 
-void ExerciseWindowTest::onlyTheFirstActivationDraws()
+void ExerciseWindowTest::returningToTheWindowDrawsNothing()
 {
     const qsizetype drawn = m_random->calls.size();
 

@@ -11,8 +11,8 @@ namespace {
 
 struct Kind
 {
-    Range width;
-    Range step;
+    DrawRange width;
+    DrawRange step;
     const char16_t *question;
 };
 
@@ -39,12 +39,12 @@ QString perimeterLine(qint16 p)
 
 } // namespace
 
-Range widthRange(int kind)
+DrawRange widthRange(int kind)
 {
     return kindAt(kind).width;
 }
 
-Range stepRange(int kind)
+DrawRange stepRange(int kind)
 {
     return kindAt(kind).step;
 }

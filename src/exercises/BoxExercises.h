@@ -12,13 +12,8 @@ namespace BoxExercises {
 
 inline constexpr int KindCount = 7;
 
-struct Range
-{
-    int low;
-    int high;
-};
-Range widthRange(int kind); // a
-Range stepRange(int kind);  // d
+DrawRange widthRange(int kind); // a
+DrawRange stepRange(int kind);  // d
 
 // The exercise of a kind for the draws a, d and t (t is 0 or 1).
 Exercise make(int kind, qint16 a, qint16 d, qint16 t);

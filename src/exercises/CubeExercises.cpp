@@ -13,7 +13,7 @@ namespace {
 
 struct Kind
 {
-    EdgeRange edge;
+    DrawRange edge;
     const char16_t *question;
     bool edgeGiven; // numbers on the figure, or "X" and a given-data line
 };
@@ -43,7 +43,7 @@ QString perimeterLine(qint16 p)
 
 } // namespace
 
-EdgeRange edgeRange(int kind)
+DrawRange edgeRange(int kind)
 {
     return kindAt(kind).edge;
 }
@@ -105,7 +105,7 @@ Exercise draw(ExerciseState &state, RandomSource &random)
     state.intMode = qint16(random.between(1, KindCount));
 
     random.reseedFromClock();
-    const EdgeRange range = edgeRange(state.intMode);
+    const DrawRange range = edgeRange(state.intMode);
     state.intNumA = qint16(random.between(range.low, range.high));
 
     Exercise e = make(state.intMode, state.intNumA);

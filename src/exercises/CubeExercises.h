@@ -11,12 +11,7 @@ namespace CubeExercises {
 
 inline constexpr int KindCount = 9;
 
-struct EdgeRange
-{
-    int low;
-    int high;
-};
-EdgeRange edgeRange(int kind);
+DrawRange edgeRange(int kind);
 
 // The exercise of a kind for an edge s.
 Exercise make(int kind, qint16 s);

@@ -3,6 +3,13 @@
 #include <QString>
 #include <QtGlobal>
 
+// The whole numbers a draw may give, from low to high.
+struct DrawRange
+{
+    int low;
+    int high;
+};
+
 // One drawn exercise, as the window shows it: the frame applies it to its
 // controls and keeps the expected value for the answer check.
 struct Exercise
