@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh run
 cmake --preset default
-cmake --build --preset default
+cmake --build --preset default --target tramolo
 exec ./build/src/tramolo
