@@ -32,14 +32,6 @@ WindowProfile profileNamed(const QString &name)
     return {};
 }
 
-// Design client area plus the menu and status bars, as a restored window.
-QSize designSize(QMainWindow &window, QSize clientTwips)
-{
-    return QSize(clientTwips.width() / 15,
-                 clientTwips.height() / 15 + window.menuWidget()->sizeHint().height()
-                     + window.statusBar()->sizeHint().height());
-}
-
 int gap(const QRect &a, const QRect &b)
 {
     const int dx = std::max({0, a.left() - b.right(), b.left() - a.right()});
@@ -81,8 +73,7 @@ std::unique_ptr<ExerciseWindow> WindowDesignTest::open(const QString &name, QSiz
     auto window = std::make_unique<ExerciseWindow>(profileNamed(name), m_random);
     window->load();
     window->setWindowState(Qt::WindowNoState);
-    window->resize(size.isValid() ? size
-                                  : designSize(*window, ExerciseDesign::clientArea(window->profile().figure)));
+    window->resize(size.isValid() ? size : window->designSize());
     QCoreApplication::processEvents();
     return window;
 }

@@ -8,15 +8,12 @@
 #include "app/SplashWindow.h"
 #include "exercise/ExerciseWindow.h"
 #include "exercise/RandomSource.h"
-#include "ui/ExerciseDesign.h"
 #include "ui/ExerciseProfiles.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStatusBar>
 #include "exercise/AnswerBox.h"
 #include <QTest>
 #include <cstdio>
@@ -68,9 +65,7 @@ int main(int argc, char *argv[])
         ExerciseWindow window(profile, random);
         window.load();
         window.setWindowState(Qt::WindowNoState);
-        const QSize design = ExerciseDesign::clientArea(profile.figure) / TwipsPerPixel;
-        window.resize(design.width(), design.height() + window.menuWidget()->sizeHint().height()
-                                          + window.statusBar()->sizeHint().height());
+        window.resize(window.designSize());
         ok &= save(window, dir, profile.windowName);
 
         window.resize(1920, 1080);

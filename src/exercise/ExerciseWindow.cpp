@@ -5,12 +5,15 @@
 #include "ClockTexts.h"
 #include "FrameTexts.h"
 #include "exercises/WorkedSolution.h"
+#include "ui/ExerciseDesign.h"
+#include "ui/Twips.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTimer>
 #include <utility>
 
@@ -28,6 +31,13 @@ ExerciseWindow::ExerciseWindow(WindowProfile profile, RandomSource &random, QWid
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
+
+QSize ExerciseWindow::designSize() const
+{
+    const QSize client = ExerciseDesign::clientArea(m_profile.figure) / TwipsPerPixel;
+    return QSize(client.width(), client.height() + menuWidget()->sizeHint().height()
+                                     + statusBar()->sizeHint().height());
+}
 
 void ExerciseWindow::setTimeSource(TimeSource source)
 {

@@ -27,6 +27,8 @@ public:
     const ExerciseState &state() const { return m_state; }
     const ExerciseControls &controls() const { return m_controls; }
     bool isLoaded() const { return m_controls.txtAnswer != nullptr; }
+    // The restored window's size that gives the design's client area.
+    QSize designSize() const;
 
     // Builds the controls, resets the counters and shows the window
     // maximised with its first exercise drawn.
