@@ -6,7 +6,6 @@
 #include "exercises/BoxExercises.h"
 #include "exercises/WorkedSolution.h"
 #include "ui/DesignCanvas.h"
-#include "ui/ExerciseDesign.h"
 #include "ui/ExerciseProfiles.h"
 #include "ui/Fonts.h"
 #include "ui/PictureBox.h"
