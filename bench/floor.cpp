@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The floor the start-up is measured against: a bare main window of the cube
 // window's size with a menu bar, a status bar and as many labels, ending after
 // its first paint. With --stay it stays open, with a 500 ms timer like the clock.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Time from a key in the answer box to the verdict painted, and from the
 // button to the next exercise painted, over many interactions.
 //   tramolo-bench-interaction [COUNT]

@@ -1,4 +1,9 @@
 #!/usr/bin/env python3
+
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Measures Il Tramolo against a bare Qt main window, the floor.
 
   python3 bench/run.py [--runs N] [--idle-seconds S] [--build DIR] [--quick]

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A million exercises and ten thousand new games in one window: the resident
 // memory before and after should stay flat.
 //   tramolo-bench-soak [EXERCISES] [NEW_GAMES]

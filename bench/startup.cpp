@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The cube window as the program opens it, ending after the first paint of
 // its first exercise. With --stay it stays open, for the idle measurement.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs each fuzz target of the sanitizer build for a bounded time, on a copy
 # of its corpus, so that the corpus kept in the repository stays small.
 #   fuzz.sh [SECONDS_EACH]

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Il Tramolo and starts it.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs through apt what Il Tramolo needs and this machine lacks.
 #   setup.sh run   what building and running the program takes
 #   setup.sh test  that, and what the test suite takes besides
@@ -16,6 +21,8 @@ if [ "$mode" = test ]; then
     packages+=(desktop-file-utils appstream dpkg-dev file)
     # The sanitizer build and the fuzz targets: clang with its runtimes.
     packages+=(clang)
+    # Every file carries its licence: the REUSE checker.
+    packages+=(reuse)
 fi
 
 installed() {

@@ -1,10 +1,18 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds Il Tramolo and runs the whole test suite:
 # the normal build, the same tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then a minute of fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
+
+# Every file says whose it is and under which licence.
+reuse lint --quiet || { reuse lint | tail -n 20; exit 1; }
 
 cmake --preset default
 cmake --build --preset default

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Without a display the program says so in one line and ends with status 1,
 # whether no display is named at all or the one named cannot be reached.
 #   no_display.sh PROGRAM

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "FakeRandom.h"
 #include "exercise/ExerciseState.h"
 #include "exercises/CubeExercises.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws an SVG into a square PNG of the given size, for the icon theme.
 //   tramolo-render-icon IN.svg OUT.png SIZE
 

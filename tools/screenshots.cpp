@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Writes a PNG of each window, without a display: the splash, the choice
 // window, and each exercise window showing one exercise, at its design size
 // and at full HD.

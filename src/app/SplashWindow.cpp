@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "SplashWindow.h"
 
 #include "ui/Artwork.h"

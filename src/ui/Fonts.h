@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #pragma once
 
 // The windows name Arial, Times New Roman and MS Sans Serif; where those are

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """A private desktop for driving the real program as a pupil would.
 
 Starts Xvfb on a free display, a private D-Bus session with the

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """End to end: splash, choice, the cube window answered right and wrong, close."""
 
 import math

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """End to end: the box and the prism windows, each opened from the choice
 window, answered once right and once wrong."""
 

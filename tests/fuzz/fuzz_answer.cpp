@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary bytes into the answer box, as typed keys and as pasted or dropped
 // text, then Enter. Nothing the keys could not type may get in, and the
 // verdict is always one of the window's texts.

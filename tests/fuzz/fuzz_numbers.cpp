@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Arbitrary 32-bit floats through the digit patterns, and arbitrary text
 // through the Italian number reading.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the built program into a scratch root, validates its desktop entry
 # and metainfo, builds the Debian package and looks inside it.
 #   check_install.sh BUILD_DIR
@@ -36,6 +41,8 @@ done
 dpkg-deb -x "$deb" "$scratch/unpacked"
 [ -x "$scratch/unpacked/usr/bin/tramolo" ] || fail "the package has no program"
 [ -s "$scratch/unpacked/usr/share/applications/$app.desktop" ] || fail "the package has no menu entry"
+grep -q '^License: GPL-3+$' "$scratch/unpacked/usr/share/doc/tramolo/copyright" \
+    || fail "the package has no copyright file naming its licence"
 
 echo "installed, validated and packaged: $(basename "$deb")"
 echo "1 passed, 0 failed"
