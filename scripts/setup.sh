@@ -11,6 +11,7 @@ set -euo pipefail
 
 mode=${1:-run}
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation2
+          qt6-translations-l10n # Qt's own Italian words, built into the program
           x11-apps) # x11-apps: xcalc, the smallest calculator for the "Calcolatrice" menu
 if [ "$mode" = test ]; then
     # The end-to-end walks: a private X display, a window manager, a D-Bus

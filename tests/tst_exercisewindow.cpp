@@ -4,6 +4,7 @@
 
 #include "EventLoop.h"
 #include "FakeRandom.h"
+#include "app/Application.h"
 #include "exercise/AnswerBox.h"
 #include "exercise/AnswerCheck.h"
 #include "exercise/FrameTexts.h"
@@ -14,6 +15,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
 #include <QProcess>
@@ -50,6 +53,7 @@ class ExerciseWindowTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -71,6 +75,8 @@ private slots:
     void rightVerdictOfEachWindow_data();
     void rightVerdictOfEachWindow();
     void windowsKeepTheirOwnRecords();
+    void contextMenusSpeakItalian_data();
+    void contextMenusSpeakItalian();
 
 private:
     void answer(const QString &typed);
@@ -79,6 +85,11 @@ private:
     std::unique_ptr<ExerciseWindow> m_window;
     ExerciseControls c() const { return m_window->controls(); }
 };
+
+void ExerciseWindowTest::initTestCase()
+{
+    installToolkitTranslation(*QCoreApplication::instance());
+}
 
 void ExerciseWindowTest::init()
 {
@@ -435,6 +446,44 @@ void ExerciseWindowTest::windowsKeepTheirOwnRecords()
     QTest::keyClick(prism.controls().txtAnswer, Qt::Key_Return);
     QCOMPARE(prism.state().intWrong + prism.state().intRight, 1);
     QCOMPARE(box.state().intWrong + box.state().intRight, 0);
+}
+
+void ExerciseWindowTest::contextMenusSpeakItalian_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QStringList>("expected");
+    QTest::addColumn<QKeySequence>("firstKeys");
+    QTest::newRow("answer") << QStringLiteral("txtAnswer")
+                            << QStringList({"Annulla", "Rifai", "Taglia", "Copia", "Incolla",
+                                            "Elimina", "Seleziona tutto"})
+                            << QKeySequence(QKeySequence::Undo);
+    // The unit is read-only: only what reads it is offered.
+    QTest::newRow("unit") << QStringLiteral("Text1") << QStringList({"Copia", "Seleziona tutto"})
+                          << QKeySequence(QKeySequence::Copy);
+}
+
+// Qt builds these menus itself and leaves its popups out of the
+// accessibility tree, so only here can their words be read.
+void ExerciseWindowTest::contextMenusSpeakItalian()
+{
+    QFETCH(QString, box);
+    QFETCH(QStringList, expected);
+    QFETCH(QKeySequence, firstKeys);
+    auto *edit = m_window->findChild<QLineEdit *>(box);
+    QVERIFY(edit);
+    std::unique_ptr<QMenu> menu(edit->createStandardContextMenu());
+    QStringList entries;
+    QString shownKeys;
+    for (QAction *action : menu->actions()) {
+        if (action->isSeparator())
+            continue;
+        const QStringList parts = action->text().remove(u'&').split(u'\t');
+        entries << parts.first();
+        if (entries.size() == 1 && parts.size() > 1)
+            shownKeys = parts.last();
+    }
+    QCOMPARE(entries, expected);
+    QCOMPARE(shownKeys, firstKeys.toString(QKeySequence::NativeText));
 }
 
 QTEST_MAIN(ExerciseWindowTest)
