@@ -8,6 +8,7 @@
 #include "ui/Fonts.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 #include <QTranslator>
 
 void configureApplication(QApplication &app)
@@ -15,6 +16,10 @@ void configureApplication(QApplication &app)
     app.setApplicationName(QStringLiteral("tramolo"));
     app.setDesktopFileName(QStringLiteral("it.brenvo.Tramolo"));
     app.setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
+    // The designed colours (the green "Nuovo calcolo" button among them) hold
+    // only where the style draws from the palette: the same style everywhere,
+    // rather than Windows' own or the desktop's.
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     installFontSubstitutes();
     installToolkitTranslation(app);
 }

@@ -4,8 +4,53 @@
 
 #include "Artwork.h"
 
+#include <QApplication>
+#include <QIconEngine>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 #include <QSvgRenderer>
+
+namespace {
+
+// Draws an SVG icon at whatever size it is asked for, through Qt Svg's
+// renderer alone: a static Qt (the Windows build) holds no icon-engine
+// plugin, and this way every platform draws its icons alike.
+class SvgIconEngine : public QIconEngine
+{
+public:
+    explicit SvgIconEngine(const QString &path) : m_path(path) {}
+
+    QIconEngine *clone() const override { return new SvgIconEngine(m_path); }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        QSvgRenderer renderer(m_path);
+        QPixmap drawn(renderer.defaultSize().scaled(size, Qt::KeepAspectRatio));
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        renderer.render(&painter);
+        painter.end();
+        if (mode == QIcon::Normal || !qApp)
+            return drawn;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+
+private:
+    QString m_path;
+};
+
+} // namespace
 
 namespace Artwork {
 
@@ -27,7 +72,7 @@ QString resourcePath(Picture picture)
 
 QIcon icon(Picture picture)
 {
-    return QIcon(resourcePath(picture));
+    return QIcon(new SvgIconEngine(resourcePath(picture)));
 }
 
 QIcon IconCache::icon(Picture picture)
