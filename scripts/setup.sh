@@ -7,13 +7,22 @@
 # Installs through apt what Il Tramolo needs and this machine lacks.
 #   setup.sh run   what building and running the program takes
 #   setup.sh test  that, and what the test suite takes besides
+#   setup.sh windows  what the Windows build takes
 set -euo pipefail
 
 mode=${1:-run}
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation2
           qt6-translations-l10n # Qt's own Italian words, built into the program
           x11-apps) # x11-apps: xcalc, the smallest calculator for the "Calcolatrice" menu
+if [ "$mode" = test ] || [ "$mode" = windows ]; then
+    # The Windows build: MinGW-w64, Debian's Qt tools for the build steps, and
+    # CPack's NSIS for the installer.
+    packages+=(mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix ninja-build
+               qt6-base-dev-tools dpkg-dev patch nsis zip)
+fi
 if [ "$mode" = test ]; then
+    # Its tests and walk: Wine on a private X display, read by title and screen.
+    packages+=(wine64 wine unzip imagemagick wmctrl x11-utils)
     # The end-to-end walks: a private X display, a window manager, a D-Bus
     # session with the accessibility bus, and keys sent as real X events.
     packages+=(xvfb openbox dbus at-spi2-core python3 python3-pyatspi xdotool)

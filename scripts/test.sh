@@ -6,7 +6,8 @@
 
 # Installs what is missing, builds Il Tramolo and runs the whole test suite:
 # the normal build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then a minute of fuzzing.
+# UndefinedBehaviorSanitizer, a minute of fuzzing, then the Windows build: its
+# tests and the installer's walk under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
@@ -23,3 +24,7 @@ cmake --build --preset asan
 ctest --preset asan
 
 bash scripts/fuzz.sh 30
+
+# The Qt for Windows is built once and kept in ~/.cache/tramolo.
+bash scripts/windows/build.sh --no-pack
+ctest --preset windows

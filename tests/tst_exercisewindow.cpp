@@ -316,6 +316,10 @@ void ExerciseWindowTest::newGameRestartsScoresAndKeepsKind()
 
 void ExerciseWindowTest::calculatorStartsDetachedAndLeavesWindowAlone()
 {
+#ifdef Q_OS_WIN
+    QSKIP("The stand-in calculator here is a shell script; on Windows the walk under Wine "
+          "starts a stand-in calc.exe.");
+#endif
     QTemporaryDir dir;
     const QString program = dir.filePath(QStringLiteral("calcolatrice-di-prova"));
     QFile script(program);

@@ -1,0 +1,142 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# End to end under Wine, as a lab would use the Windows build: the installer
+# run silently, the installed program started from Program Files and walked
+# from the splash to an answered cube exercise and the calculator, closed,
+# then uninstalled silently. Qt's Windows accessibility does not reach
+# Linux's tree through Wine, so the walk reads window titles and states
+# (xdotool, xprop) and the screen.
+#   walk.sh BUILD_DIR CALC_STAND_IN.exe
+set -euo pipefail
+build=$(realpath "$1")
+stand_in=$(realpath "$2")
+scratch=$(mktemp -d)
+passed=0
+
+export WINEPREFIX=$scratch/prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export TRAMOLO_CALC_RECORD='C:\calc-started.txt'
+record=$WINEPREFIX/drive_c/calc-started.txt
+
+pids=()
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null || true; done
+    wineserver -k 2> /dev/null || true
+    rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*"
+    [ -n "${DISPLAY:-}" ] && import -window root "$build/wine-walk-failure.png" 2> /dev/null &&
+        echo "the screen is in $build/wine-walk-failure.png"
+    echo "$passed passed, 1 failed"
+    exit 1
+}
+ok() { echo "ok: $*"; passed=$((passed + 1)); }
+wait_for() { # wait_for WHAT COMMAND...: up to 30 s
+    local what=$1
+    shift
+    for _ in $(seq 300); do
+        if "$@" > /dev/null 2>&1; then return 0; fi
+        sleep 0.1
+    done
+    fail "waited in vain for $what"
+}
+
+# A private display with a window manager, as on a desktop.
+for n in $(seq 120 160); do
+    [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
+done
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
+pids+=($!)
+export DISPLAY=$display
+wait_for "the X display" xdpyinfo
+openbox > /dev/null 2>&1 &
+pids+=($!)
+wineboot -i > /dev/null 2>&1
+
+# The installer and the zip, as cpack makes them.
+(cd "$build" && cpack > "$scratch/cpack.log") || { cat "$scratch/cpack.log"; fail "cpack"; }
+installer=$(ls "$build"/tramolo-*-windows-x64.exe)
+portable=$(ls "$build"/tramolo-*-windows-x64.zip)
+contents=$(unzip -Z1 "$portable")
+for file in tramolo.exe LICENZA.txt LEGGIMI.txt licenze-qt/LGPL-3.0-only.txt; do
+    grep -q "/$file\$" <<< "$contents" || fail "the zip lacks $file"
+done
+ok "the zip holds the program, its licence, LEGGIMI.txt and Qt's notices"
+
+wine "$installer" /S > /dev/null 2>&1 || fail "the silent install"
+folder="$WINEPREFIX/drive_c/Program Files/Il Tramolo"
+menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Il Tramolo"
+uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Il Tramolo'
+[ -f "$folder/tramolo.exe" ] || fail "not installed into Program Files"
+[ -f "$menu/Il Tramolo.lnk" ] || fail "no Start-menu entry"
+wine reg query "$uninstall_key" /v UninstallString > /dev/null 2>&1 || fail "no uninstaller registered"
+ok "installed silently into Program Files, with a Start-menu entry and its uninstaller"
+
+window_of() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1; }
+title_of() { xdotool getwindowname "$1"; }
+
+cp "$stand_in" "$WINEPREFIX/drive_c/windows/calc.exe"
+(cd "$folder" && exec wine tramolo.exe > /dev/null 2>&1) &
+program=$!
+wait_for "the splash" xdotool search --onlyvisible --class tramolo.exe
+splash=$(xdotool search --onlyvisible --class tramolo.exe | head -n 1)
+xdotool windowactivate --sync "$splash" key a
+choice_title="^Clicca per iniziare {26}\$"
+wait_for "the choice window" window_of "$choice_title"
+ok "a key passes the splash"
+
+xdotool windowactivate --sync "$(window_of "$choice_title")" key Return
+wait_for "the cube window" window_of '^Ripassiamo le formule del cubo$'
+cube=$(window_of '^Ripassiamo le formule del cubo$')
+maximised() { xprop -id "$cube" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
+wait_for "the cube window maximised" maximised
+[ -z "$(window_of "$choice_title")" ] || fail "the choice window stays open"
+ok "\"Cubi\" opens the cube window maximised, with its descriptive title"
+
+sleep 1
+import -window "$cube" "$scratch/before.png"
+xdotool windowactivate --sync "$cube" type --delay 50 "1"
+xdotool key Return
+sleep 1
+import -window "$cube" "$build/wine-cube.png"
+difference=$(compare -metric AE "$scratch/before.png" "$build/wine-cube.png" null: 2>&1 || true)
+[ "${difference%% *}" -gt 200 ] 2> /dev/null || fail "nothing on the screen changed for the answer ($difference)"
+ok "an answer is checked: $difference pixels of the window change (the verdict and the scores)"
+
+wmctrl -i -r "$cube" -b remove,maximized_vert,maximized_horz
+clock() { title_of "$cube" | grep -Eq '^(0[0-9]|1[0-2]):[0-5][0-9] (AM|PM)$'; }
+wait_for "the clock in the title" clock
+ok "restored, the title is the clock: $(title_of "$cube")"
+
+# "Calcolatrice" is the menu bar's third entry: Alt, twice right, Enter.
+calculator() { xdotool windowactivate --sync "$cube" key --delay 100 alt Right Right Return; }
+calculator
+wait_for "the calculator to start" test -s "$record"
+[ "$(tr -d '\r' < "$record")" = show=2 ] || fail "the calculator was not asked to start minimised: $(cat "$record")"
+ok "\"Calcolatrice\" starts calc.exe minimised"
+
+rm "$WINEPREFIX/drive_c/windows/calc.exe"
+calculator
+wait_for "the message" window_of '^Il Tramolo$'
+xdotool windowactivate --sync "$(window_of '^Il Tramolo$')" key Return
+wait_for "the message to close" bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Il Tramolo\$')\" ]"
+ok "without calc.exe, the pupil gets the message"
+
+xdotool windowactivate --sync "$cube" key alt+F4
+for _ in $(seq 100); do kill -0 "$program" 2> /dev/null || break; sleep 0.1; done
+! kill -0 "$program" 2> /dev/null || fail "closing the window does not end the program"
+ok "closing the window ends the program"
+
+wine "$folder/Disinstalla.exe" /S > /dev/null 2>&1 || fail "the silent uninstall"
+# The uninstaller goes on from a copy of itself.
+wait_for "the program to be removed" bash -c "[ ! -e \"$folder/tramolo.exe\" ]"
+[ ! -e "$menu/Il Tramolo.lnk" ] || fail "the Start-menu entry stays"
+! wine reg query "$uninstall_key" > /dev/null 2>&1 || fail "the uninstaller stays registered"
+ok "the uninstaller removes the program, its menu entry and its registration"
+
+echo "$passed passed, 0 failed"

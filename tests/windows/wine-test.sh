@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Brenvo software
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
+# Runs a Windows test program under Wine, for ctest (the build's
+# CMAKE_CROSSCOMPILING_EMULATOR). Wine does not hand a program's standard
+# output to a pipe, so Qt Test writes its results to a file, shown here; and
+# Wine keeps the QT_ variables of the Linux side from its programs, so those
+# of the test (the platform, the scale factor) are set again inside, by cmd.
+#   wine-test.sh PROGRAM.exe [ARGUMENTS...]
+set -uo pipefail
+program=$1
+shift
+export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tramolo/wine}
+export WINEDEBUG=${WINEDEBUG:--all}
+results=$(mktemp --suffix=.txt)
+script=$(mktemp --suffix=.bat)
+trap 'rm -f "$results" "$script"' EXIT
+windows() { local path; path=$(realpath "$1"); echo "Z:${path//\//\\}"; }
+{
+    while IFS='=' read -r name value; do
+        echo "@set \"$name=$value\""
+    done < <(env | grep '^QT_')
+    line="@\"$(windows "$program")\""
+    for argument in "$@"; do
+        line+=" \"$argument\""
+    done
+    echo "$line -o \"$(windows "$results"),txt\""
+    echo '@exit /b %ERRORLEVEL%'
+} > "$script"
+wine cmd /c "$(windows "$script")" > /dev/null 2>&1
+status=$?
+cat "$results"
+exit $status
