@@ -41,12 +41,13 @@ fetch_sources() {
     trap - EXIT
 }
 
+# source_dir PACKAGE VERSION: the unpacked source, fetched when missing.
 source_dir() {
-    local dir version=${version}
-    dir=$(find "$work/src" -maxdepth 1 -type d -name "$1-$version*" | head -n 1)
+    local dir
+    dir=$(find "$work/src" -maxdepth 1 -type d -name "$1-$2*" | head -n 1)
     if [ -z "$dir" ]; then
         fetch_sources "$1" >&2
-        dir=$(find "$work/src" -maxdepth 1 -type d -name "$1-$version*" | head -n 1)
+        dir=$(find "$work/src" -maxdepth 1 -type d -name "$1-$2*" | head -n 1)
     fi
     echo "$dir"
 }
@@ -70,7 +71,7 @@ common=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
 # and Windows' own font database serves. Debian's source leaves out the
 # Wintab headers that tablet support needs; a drill program needs no pen.
 if [ ! -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
-base=$(source_dir qt6-base)
+base=$(source_dir qt6-base "$version")
 rm -rf "$work/build-base"
 cmake -S "$base" -B "$work/build-base" "${common[@]}" \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
@@ -90,7 +91,7 @@ fi
 # built from Debian's Qt 5 Svg source, ported by a patch kept beside this
 # script (after one mechanical rename, QStringRef to QStringView).
 if [ ! -f "$prefix/lib/cmake/Qt6Svg/Qt6SvgConfig.cmake" ]; then
-svg=$(version=5.15.8 source_dir qtsvg-opensource-src)
+svg=$(source_dir qtsvg-opensource-src 5.15.8)
 ported=$work/qtsvg-ported
 rm -rf "$ported"
 cp -r "$svg" "$ported"
@@ -106,7 +107,7 @@ fi
 
 # The notices that a program linking this Qt must carry: Qt's own licence
 # and those of the libraries built into it.
-base=$(source_dir qt6-base)
+base=$(source_dir qt6-base "$version")
 mkdir -p "$prefix/notices"
 cp "$base/LICENSES/LGPL-3.0-only.txt" "$base/LICENSES/GPL-3.0-only.txt" "$prefix/notices/"
 while read -r name file; do

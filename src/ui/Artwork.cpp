@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QSvgRenderer>
+#include <memory>
 
 namespace {
 
@@ -31,23 +32,36 @@ public:
         painter->drawPixmap(rect, drawn);
     }
 
+    // Each size and mode is drawn once: a control repaints its icon often.
     QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
     {
-        QSvgRenderer renderer(m_path);
-        QPixmap drawn(renderer.defaultSize().scaled(size, Qt::KeepAspectRatio));
+        const auto key = qMakePair(size, int(mode));
+        auto found = m_drawn.constFind(key);
+        if (found == m_drawn.constEnd())
+            found = m_drawn.insert(key, draw(size, mode));
+        return *found;
+    }
+
+private:
+    QPixmap draw(QSize size, QIcon::Mode mode)
+    {
+        if (!m_renderer)
+            m_renderer = std::make_unique<QSvgRenderer>(m_path);
+        QPixmap drawn(m_renderer->defaultSize().scaled(size, Qt::KeepAspectRatio));
         drawn.fill(Qt::transparent);
         QPainter painter(&drawn);
-        renderer.render(&painter);
+        m_renderer->render(&painter);
         painter.end();
-        if (mode == QIcon::Normal || !qApp)
+        if (mode == QIcon::Normal)
             return drawn;
         QStyleOption option;
         option.palette = QApplication::palette();
         return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
     }
 
-private:
     QString m_path;
+    std::unique_ptr<QSvgRenderer> m_renderer; // read on the first draw
+    QHash<QPair<QSize, int>, QPixmap> m_drawn;
 };
 
 } // namespace
