@@ -133,10 +133,11 @@ for _ in $(seq 100); do kill -0 "$program" 2> /dev/null || break; sleep 0.1; don
 ok "closing the window ends the program"
 
 wine "$folder/Disinstalla.exe" /S > /dev/null 2>&1 || fail "the silent uninstall"
-# The uninstaller goes on from a copy of itself.
+# The uninstaller goes on from a copy of itself, in the background: each
+# trace is waited for, since it removes them one after the other.
 wait_for "the program to be removed" bash -c "[ ! -e \"$folder/tramolo.exe\" ]"
-[ ! -e "$menu/Il Tramolo.lnk" ] || fail "the Start-menu entry stays"
-! wine reg query "$uninstall_key" > /dev/null 2>&1 || fail "the uninstaller stays registered"
+wait_for "the Start-menu entry to go" bash -c "[ ! -e \"$menu/Il Tramolo.lnk\" ]"
+wait_for "the uninstaller's registration to go" bash -c "! wine reg query '$uninstall_key'"
 ok "the uninstaller removes the program, its menu entry and its registration"
 
 echo "$passed passed, 0 failed"
