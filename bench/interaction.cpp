@@ -6,11 +6,11 @@
 // button to the next exercise painted, over many interactions.
 //   tramolo-bench-interaction [COUNT]
 
-#include "exercise/AnswerBox.h"
-#include "exercise/ExerciseWindow.h"
-#include "exercise/NumberFormat.h"
-#include "exercise/RandomSource.h"
-#include "ui/ExerciseProfiles.h"
+#include "design/AnswerBox.h"
+#include "window/ExerciseWindow.h"
+#include "common/NumberFormat.h"
+#include "common/RandomSource.h"
+#include "definitions/ExerciseProfiles.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -6,9 +6,9 @@
 // memory before and after should stay flat.
 //   tramolo-bench-soak [EXERCISES] [NEW_GAMES]
 
-#include "exercise/ExerciseWindow.h"
-#include "exercise/RandomSource.h"
-#include "ui/ExerciseProfiles.h"
+#include "window/ExerciseWindow.h"
+#include "common/RandomSource.h"
+#include "definitions/ExerciseProfiles.h"
 
 #include <QApplication>
 #include <QFile>

@@ -6,11 +6,11 @@
 // its first exercise. With --stay it stays open, for the idle measurement.
 
 #include "FirstPaint.h"
-#include "app/Application.h"
-#include "app/DisplayCheck.h"
-#include "exercise/ExerciseWindow.h"
-#include "exercise/RandomSource.h"
-#include "ui/ExerciseProfiles.h"
+#include "shell/Application.h"
+#include "shell/DisplayCheck.h"
+#include "window/ExerciseWindow.h"
+#include "common/RandomSource.h"
+#include "definitions/ExerciseProfiles.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -7,18 +7,18 @@
 // and at full HD.
 //   tramolo-screenshots DIRECTORY
 
-#include "app/Application.h"
-#include "app/ChoiceWindow.h"
-#include "app/SplashWindow.h"
-#include "exercise/ExerciseWindow.h"
-#include "exercise/RandomSource.h"
-#include "ui/ExerciseProfiles.h"
+#include "shell/Application.h"
+#include "shell/ChoiceWindow.h"
+#include "shell/SplashWindow.h"
+#include "window/ExerciseWindow.h"
+#include "common/RandomSource.h"
+#include "definitions/ExerciseProfiles.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
-#include "exercise/AnswerBox.h"
+#include "design/AnswerBox.h"
 #include <QTest>
 #include <cstdio>
 

@@ -2,9 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/Application.h"
-#include "app/DisplayCheck.h"
-#include "app/Shell.h"
+#include "shell/Application.h"
+#include "shell/DisplayCheck.h"
+#include "shell/Shell.h"
 
 #include <QApplication>
 #include <optional>

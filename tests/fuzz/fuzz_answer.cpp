@@ -6,13 +6,13 @@
 // text, then Enter. Nothing the keys could not type may get in, and the
 // verdict is always one of the window's texts.
 
-#include "exercise/AnswerBox.h"
-#include "exercise/AnswerCheck.h"
-#include "exercise/AnswerKeys.h"
-#include "exercise/ExerciseWindow.h"
-#include "exercise/FrameTexts.h"
-#include "exercise/RandomSource.h"
-#include "ui/ExerciseProfiles.h"
+#include "design/AnswerBox.h"
+#include "frame/AnswerCheck.h"
+#include "frame/AnswerKeys.h"
+#include "window/ExerciseWindow.h"
+#include "frame/FrameTexts.h"
+#include "common/RandomSource.h"
+#include "definitions/ExerciseProfiles.h"
 
 #include <QApplication>
 #include <QClipboard>

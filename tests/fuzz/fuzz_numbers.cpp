@@ -5,8 +5,8 @@
 // Arbitrary 32-bit floats through the digit patterns, and arbitrary text
 // through the Italian number reading.
 
-#include "exercise/ItalianNumber.h"
-#include "exercise/NumberFormat.h"
+#include "common/ItalianNumber.h"
+#include "common/NumberFormat.h"
 
 #include <QString>
 #include <cmath>

@@ -1,0 +1,110 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "BoxExercises.h"
+
+#include "Working.h"
+#include "common/Checked16.h"
+
+#include <iterator>
+
+using namespace Qt::Literals::StringLiterals;
+using Working::equals;
+using Working::n;
+
+namespace BoxExercises {
+
+namespace {
+
+// The given-data lines.
+QString lateralGiven(const Measures &m)
+{
+    return u"Superficie laterale= "_s + QString::number(to16(Solid::lateral(m))) + u" cmq"_s;
+}
+QString perimeterGiven(const Measures &m)
+{
+    return u"Perimetro= "_s + QString::number(to16(Solid::basePerimeter(m))) + u" cm"_s;
+}
+
+// The expected values.
+float width(const Measures &m) { return m.a; }
+float depth(const Measures &m) { return m.b; }
+float height(const Measures &m) { return m.c; }
+float volume(const Measures &m) { return to16(Solid::volume(m)); }
+float lateral(const Measures &m) { return to16(Solid::lateral(m)); }
+float total(const Measures &m) { return to16(Solid::total(m)); }
+float diagonal(const Measures &m) { return Solid::spaceDiagonal(m); }
+
+// The worked solutions; h is the height's letter.
+QString abh(const Measures &m) { return QStringLiteral("%1·%2·%3").arg(m.a).arg(m.b).arg(m.c); }
+QString lateralNumbers(const Measures &m) { return QStringLiteral("2·(%1 + %2)·%3").arg(m.a).arg(m.b).arg(m.c); }
+
+QString volumeWorked(const Measures &m, QChar h)
+{
+    return equals({u"V = a·b·"_s + h, abh(m), n(Solid::volume(m)) + u" cmc"_s});
+}
+QString lateralWorked(const Measures &m, QChar h)
+{
+    return equals({u"Sl = 2·(a + b)·"_s + h, lateralNumbers(m), n(Solid::lateral(m)) + u" cmq"_s});
+}
+QString totalWorked(const Measures &m, QChar h)
+{
+    return equals({u"St = 2·(a + b)·"_s + h + u" + 2·a·b"_s,
+                   lateralNumbers(m) + QStringLiteral(" + 2·%1·%2").arg(m.a).arg(m.b),
+                   n(Solid::total(m)) + u" cmq"_s});
+}
+QString diagonalWorked(const Measures &m, QChar h)
+{
+    return Working::diagonal(u"d = √(a² + b² + "_s + h + u"²)"_s, m);
+}
+QString heightWorked(const Measures &m, QChar h)
+{
+    return equals({h + u" = Sl : (2·(a + b))"_s,
+                   QStringLiteral("%1 : %2").arg(Solid::lateral(m)).arg(Solid::basePerimeter(m)),
+                   n(m.c) + u" cm"_s});
+}
+QString widthWorked(const Measures &m, QChar)
+{
+    return equals({u"a = p : 2 − b"_s, QStringLiteral("%1 : 2 − %2").arg(Solid::basePerimeter(m)).arg(m.b),
+                   n(m.a) + u" cm"_s});
+}
+QString depthWorked(const Measures &m, QChar)
+{
+    return equals({u"b = p : 2 − a"_s, QStringLiteral("%1 : 2 − %2").arg(Solid::basePerimeter(m)).arg(m.a),
+                   n(m.b) + u" cm"_s});
+}
+
+constexpr ExerciseKind Kinds[] = {
+    // a       d       question                X              given           expected  worked solution
+    {{4, 9}, {1, 3}, u"Volume", NoUnknown, nullptr, volume, volumeWorked},
+    {{3, 8}, {1, 2}, u"Superficie laterale", NoUnknown, nullptr, lateral, lateralWorked},
+    {{3, 8}, {1, 2}, u"Superficie totale", NoUnknown, nullptr, total, totalWorked},
+    {{3, 8}, {1, 2}, u"Diagonale", NoUnknown, nullptr, diagonal, diagonalWorked, true},
+    {{3, 8}, {1, 2}, u"Altezza", UnknownHeight, lateralGiven, height, heightWorked},
+    {{4, 9}, {1, 2}, u"Dimensione a", UnknownWidth, perimeterGiven, width, widthWorked},
+    {{4, 9}, {1, 2}, u"Dimensione b", UnknownDepth, perimeterGiven, depth, depthWorked},
+};
+static_assert(std::size(Kinds) == KindCount);
+
+constexpr LikelyMistake Mistakes[] = {
+    {Solid::volume, u"Hai calcolato il volume."},
+    {Solid::lateral, u"Hai calcolato la superficie laterale."},
+    {Solid::total, u"Hai calcolato la superficie totale."},
+    {Solid::baseArea, u"Hai calcolato l'area di base."},
+    {Solid::basePerimeter, u"Hai calcolato il perimetro di base."},
+    {Solid::halfPerimeter, u"Hai calcolato il semiperimetro di base."},
+};
+
+Measures box(qint16 a, qint16 d, qint16 t) { return {a, to16(a - d), to16(a - t + d + 1)}; }
+
+constexpr ExerciseSet Box{Kinds, KindCount, true, box, Mistakes, int(std::size(Mistakes))};
+
+} // namespace
+
+const ExerciseSet &set()
+{
+    return Box;
+}
+
+} // namespace BoxExercises

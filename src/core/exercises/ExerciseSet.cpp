@@ -1,0 +1,69 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ExerciseSet.h"
+
+#include "common/ExerciseState.h"
+#include "common/NumberFormat.h"
+#include "common/RandomSource.h"
+
+namespace {
+
+QString caption(qint16 measure, bool unknown)
+{
+    return unknown ? QStringLiteral("X") : NumberFormat::format(measure, NumberFormat::Plain3);
+}
+
+int between(RandomSource &random, DrawRange range)
+{
+    return random.between(range.low, range.high);
+}
+
+} // namespace
+
+const ExerciseKind &ExerciseSet::kind(int number) const
+{
+    Q_ASSERT(number >= 1 && number <= kindCount);
+    return kinds[number - 1];
+}
+
+Exercise ExerciseSet::make(int number, qint16 first, qint16 step, qint16 t) const
+{
+    const ExerciseKind &k = kind(number);
+    const Measures m = shape(first, step, t);
+
+    Exercise e;
+    e.set = this;
+    e.kind = qint16(number);
+    e.width = m.a;
+    e.depth = m.b;
+    e.height = m.c;
+    e.question = QString::fromUtf16(k.question);
+    e.widthCaption = caption(m.a, k.unknown & UnknownWidth);
+    e.depthCaption = caption(m.b, k.unknown & UnknownDepth);
+    e.heightCaption = caption(m.c, k.unknown & UnknownHeight);
+    if (k.given)
+        e.givenLine = k.given(m);
+    e.expected = k.expected(m);
+    return e;
+}
+
+Exercise ExerciseSet::draw(ExerciseState &state, RandomSource &random) const
+{
+    random.reseed(state.intMode);
+    state.intMode = qint16(random.between(1, kindCount));
+
+    random.reseedFromClock();
+    const ExerciseKind &k = kind(state.intMode);
+    state.intNumA = qint16(between(random, k.first));
+    qint16 t = 0;
+    if (drawsStep) {
+        state.intNumB = qint16(between(random, k.step));
+        t = qint16(random.between(0, 1));
+    }
+
+    Exercise e = make(state.intMode, state.intNumA, drawsStep ? state.intNumB : qint16(0), t);
+    state.sngExpected = e.expected;
+    return e;
+}

@@ -1,0 +1,28 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Exercise.h"
+
+#include <QString>
+#include <optional>
+
+// What a teacher writes at the board after a wrong answer: how the right
+// value comes out of the numbers on the screen, and, when the pupil's number
+// is another quantity of the same solid, which one it was. Both come from
+// the row of the exercise's kind and the table of its solid.
+namespace WorkedSolution {
+
+// The working, on one line: "V = a·b·c = 4·3·6 = 72 cmc". The height is
+// called heightLetter ('c' for the box, 'h' for the prism).
+QString working(const Exercise &exercise, QChar heightLetter = u'c');
+
+// "Hai calcolato la superficie totale." when the answer is such a quantity.
+std::optional<QString> likelyMistake(const Exercise &exercise, float answer);
+
+// The mistake, if any, then the working, on two lines.
+QString afterWrongAnswer(const Exercise &exercise, float answer, QChar heightLetter = u'c');
+
+} // namespace WorkedSolution

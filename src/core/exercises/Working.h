@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Solid.h"
+
+#include <QString>
+#include <initializer_list>
+
+// The pieces a worked solution is written with, as at the board.
+namespace Working {
+
+// A whole number as it is, other numbers with one decimal: "8,7".
+QString n(double value);
+
+// "5²"
+QString squared(double value);
+
+// "√(4² + 3² + 6²)"
+QString rootOfSquares(const Measures &m);
+
+// The parts joined by " = ".
+QString equals(std::initializer_list<QString> parts);
+
+// "√(…) = √61 ≈ 7,8 cm", after the formula given.
+QString diagonal(const QString &formula, const Measures &m);
+
+} // namespace Working

@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ExerciseDesign.h"
+
+#include "DesignStyles.h"
+
+namespace ExerciseDesign {
+
+namespace {
+
+using namespace DesignStyles;
+
+constexpr const char16_t *ScoreTip = u"Questo è il tuo punteggio. Forza con il  record";
+
+// The cube window, as designed. Row order is creation order: the focus
+// moves and the controls overlap in it.
+const Control Cube[] = {
+    // name         kind          role             left   top  width height  caption            font          fore   back     flags                 picture             tool tip / screen reader
+    {u"lblMessage", K::Label,     R::Verdict,      {720,   960, 6615,  615}, u"",               Sans24BoldItalic, NoColour, Cyan,   Centred,              P::None, nullptr, u"Esito"},
+    {u"Label4",     K::Label,     R::EqualsSign,   {7320,    0,  615,  975}, u"=",              Arial48Bold,  NoColour,  PaleCyan, Centred},
+    {u"txtAnswer",  K::AnswerBox, R::Answer,       {8040,  120, 2775, 1080}, u"0",              Arial36Bold,  NoColour,  Mint,    Centred,              P::None, u"Inserisci il risultato e  premi il tasto  Invio"},
+    {u"Text1",      K::TextBox,   R::AnswerUnit,   {10800, 120, 1335, 1095}, u"cm",             Arial36Bold,  Teal,  Mint},
+    {u"lblTime",    K::Label,     R::Clock,        {9000, 1680, 1170,  300}, u"",               Sans12Bold,   NoColour,  White,   NoFlags,              P::None, u"Clicca sotto di me per attivare il Timer", u"Orologio"},
+    {u"Image1",     K::Picture,   R::ClockPicture, {10800, 1920, 480,  480}, u"",               Sans8,        NoColour,  NoColour,    NoFlags,              P::ClockIcon, u"Clicca sotto di me per impostare il Timer"},
+    {u"Image4",     K::Picture,   R::Figure,       {3120, 1800, 3090, 3180}, u"",               Sans8,        NoColour,  NoColour,    NoFlags,              P::ExerciseCube},
+    {u"Picture3",   K::Picture,   R::Teacher,      {8160, 2760, 1335, 2175}, u"",               Sans8,        NoColour,  Cream,   NoFlags,              P::Teacher},
+    {u"lblNum1",    K::Label,     R::HeightNumber, {6600, 2160,  285,  555}, u"",               Arial24Bold,  NoColour,  Cyan,    Centred | AutoSize},
+    {u"lblNum2",    K::Label,     R::WidthNumber,  {4530, 5400,  165,  555}, u"",               Arial24Bold,  NoColour,  Cyan,    Centred | AutoSize},
+    {u"Label2(0)",  K::Label,     R::HeightUnit,   {6360, 2160,  615,  615}, u"cm",             Sans12,       NoColour,  NoColour,    NoFlags,              P::None, nullptr, u"Unità dell'altezza"},
+    {u"Label2(1)",  K::Label,     R::WidthUnit,    {4560, 5280,  615,  615}, u"cm",             Sans12,       NoColour,  NoColour,    NoFlags,              P::None, nullptr, u"Unità della larghezza"},
+    {u"Label2(2)",  K::Label,     R::DepthUnit,    {6120, 4200,  615,  615}, u"cm",             Sans12,       NoColour,  NoColour,    NoFlags,              P::None, nullptr, u"Unità della profondità"},
+    {u"Lbla",       K::Label,     R::Width,        {3720, 5280,  855,  495}, u"",               Sans12,       NoColour,  NoColour,    NoFlags,              P::None, nullptr, u"Larghezza"},
+    {u"lblb",       K::Label,     R::Depth,        {6120, 4560,   60,  300}, u"",               Sans12,       NoColour,  NoColour,    AutoSize,             P::None, nullptr, u"Profondità"},
+    {u"Lblalt",     K::Label,     R::Height,       {6360, 2760,   60,  300}, u"",               Sans12,       NoColour,  NoColour,    AutoSize,             P::None, nullptr, u"Altezza"},
+    {u"Lblpro1",    K::Label,     R::Product,      {6360, 4920,  120,  435}, u"",               Sans12,       NoColour,  NoColour,    AutoSize},
+    {u"lblsl",      K::Label,     R::Given,        {240,  6000,  330,  435}, u"Sl",             Sans18,       NoColour,  NoColour,    AutoSize,             P::None, nullptr, u"Dato"},
+    {u"Label5",     K::Label,     R::Question,     {4080,  360,   90,  435}, u"",               Sans18,       Black, NoColour,    AutoSize,             P::None, nullptr, u"Domanda"},
+    {u"Label6",     K::Label,     R::RightCaption, {480,  6480, 2565,  495}, u"Risposte esatte", Sans18,      Green, Grey,    Border | Centred},
+    {u"Label1",     K::Label,     R::WrongCaption, {3480, 6600, 2520,  495}, u"Risposte errate", Sans18,      Red,   NoColour,    Border},
+    {u"Label3",     K::Label,     R::TotalCaption, {6840, 6480, 2340,  495}, u"Risposte totali", Sans18,      Blue,  NoColour,    Border},
+    {u"lblScore",   K::Label,     R::RightScore,   {1080, 7320,  555,  885}, u"0",              Times36Bold,  NoColour,  Yellow,  Border | Centred,     P::None, ScoreTip, u"Risposte esatte"},
+    {u"lblScore1",  K::Label,     R::WrongScore,   {4320, 7320,  540,  885}, u"0",              Times36Bold,  Red,   NoColour,    Border | Centred,     P::None, ScoreTip, u"Risposte errate"},
+    {u"lblScore2",  K::Label,     R::TotalScore,   {7800, 7200,  555,  885}, u"0",              Times36Bold,  Blue,  NoColour,    Border | Centred,     P::None, ScoreTip, u"Risposte totali"},
+    {u"cmdNext",    K::Button,    R::Next,         {600,  8280, 1815, 1095}, u"&Nuovo calcolo", Sans8Bold,    NoColour,  BrightGreen, NoFlags,          P::NextIcon},
+    // Not in the original design: the worked solution after a wrong answer,
+    // in the free band right of the button.
+    {u"lblSolution", K::Label,    R::Solution,     {2640, 8280, 9495, 1095}, u"",               Sans12,       Maroon, NoColour,   NoFlags,              P::None, nullptr, u"Soluzione"},
+    {u"Command1",   K::Button,    R::None,         {7680, 8640,  855,  615}, u"Command1",       Sans8,        NoColour,  NoColour,    Hidden},
+    {u"Label8",     K::Label,     R::None,         {1800, 1200, 1095,  615}, u"Label8",         Sans8,        NoColour,  NoColour,    Hidden},
+    {u"Label9",     K::Label,     R::None,         {10800, 840,   15,   15}, u"Label9",         Sans8,        NoColour,  NoColour,    Tiny},
+    {u"Line9",      K::Line,      R::None,         {8280, 5280,  120,  120}, u"",               Sans8,        NoColour,  NoColour,    Tiny},
+};
+
+// The box and prism windows sit their controls 120 twips higher than the
+// cube window, apart from those placed anew around their own figure.
+constexpr int Rise = 120;
+
+const Override BoxMoves[] = {
+    // name          left   top  width height  picture
+    {u"Image4",     3600, 1560, 2520, 3540, P::Box},
+    {u"Picture3",  10200, 3240},
+    {u"Lbla",       4080, 5160,  615},
+    {u"lblb",       6120, 4440,  120,  435},
+    {u"Lblalt",     6360, 2640,  360,  435},
+    {u"Label2(1)",  4680, 5160},
+};
+const Control BoxExtras[] = {
+    {u"Picture1",   K::Picture,   R::None,         {10200, 3240, 1335, 2175}, u"",              Sans8,        NoColour,  Cream,   NoFlags,              P::Teacher},
+};
+
+const Override PrismMoves[] = {
+    {u"lblMessage",  720,  600},
+    {u"Image4",     3840, 1440, 2205, 4140, P::Prism},
+    {u"Picture3",   7200, 2400},
+    {u"lblNum1",    6600, 2280},
+    {u"lblNum2",    4530, 5520},
+    {u"Lbla",       3120, 4920,  855},
+    {u"lblb",       4440, 1080,  120,  435},
+    {u"Lblalt",     6240, 3000,  360,  435},
+    {u"Lblpro1",    6360, 5040},
+    {u"Label2(0)",  6360, 2280},
+    {u"Label2(1)",  1920, 4800},
+    {u"Label2(2)",  3480, 1080},
+};
+const Control PrismExtras[] = {
+    {u"lblc",       K::Label,     R::PrismCaption, {1080, 2760,  975,  735}, u"Label10",        Sans12},
+    {u"Label7",     K::Label,     R::HeightLetter, {5760, 2520,  375,  495}, u"h",              Sans12,       NoColour,  White},
+};
+
+template <typename T, std::size_t N>
+QList<T> list(const T (&rows)[N])
+{
+    return QList<T>(std::begin(rows), std::end(rows));
+}
+
+} // namespace
+
+QList<Control> cube()
+{
+    return list(Cube);
+}
+
+QList<Control> box()
+{
+    return derive(cube(), Rise, list(BoxMoves), list(BoxExtras));
+}
+
+QList<Control> prism()
+{
+    return derive(cube(), Rise, list(PrismMoves), list(PrismExtras));
+}
+
+} // namespace ExerciseDesign

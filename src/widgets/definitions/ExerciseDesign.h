@@ -1,0 +1,19 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "design/Design.h"
+
+#include <QList>
+
+// The design tables of the exercise windows: the cube window's, and the box
+// and prism windows' as lists of changes to it.
+namespace ExerciseDesign {
+
+QList<Design::Control> cube();
+QList<Design::Control> box();
+QList<Design::Control> prism();
+
+} // namespace ExerciseDesign

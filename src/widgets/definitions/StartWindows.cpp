@@ -1,0 +1,55 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "StartWindows.h"
+
+#include "DesignStyles.h"
+#include "ExerciseProfiles.h"
+
+namespace StartWindows {
+
+namespace {
+
+using namespace DesignStyles;
+
+// Places inside the splash's frame. The button comes first, for the focus,
+// and is drawn over the labels, which keep clear of it.
+const Control Splash[] = {
+    // name                kind        role     left   top  width height  caption                                  font         fore      back      flags
+    {u"Command3",          K::Button, R::None, {3960,  120, 3135, 3255}, u"Cubi",                                  Toolkit,     NoColour, NoColour, OnTop | HasFocus | LargePicture, P::ChoiceCube},
+    {u"lblCompanyProduct", K::Label,  R::None, {600,   600, 2430,  435}, u"Brenvo software",                       Arial18Bold, NoColour, NoColour, KeepsClear},
+    {u"lblProductName",    K::Label,  R::None, {600,  1200, 2640,  765}, u"IL TRAMOLO",                            Arial32Bold, NoColour, NoColour, KeepsClear},
+    {u"lblLicenseTo",      K::Label,  R::None, {120,   120, 1575,  255}, u"Per la scuola",                         Arial8,      NoColour, NoColour, KeepsClear | RightAligned},
+    {u"lblCopyright",      K::Label,  R::None, {120,  2280, 3615,  255}, u"Esercizi di geometria solida",          Arial8,      NoColour, NoColour, KeepsClear},
+    {u"lblCompany",        K::Label,  R::None, {1800, 2760, 5415,  255}, u"Cubi, parallelepipedi e prismi",        Arial8,      NoColour, NoColour, KeepsClear},
+    {u"lblWarning",        K::Label,  R::None, {240,  3480, 6855,  435}, u"Programma libero per la scuola",        Arial8,      NoColour, NoColour, KeepsClear},
+    {u"Label1",            K::Label,  R::None, {2160, 3720, 5415,  255}, u" PREMI IL TASTO ESC PER CONTINUARE",    Arial8,      NoColour, NoColour, KeepsClear},
+};
+
+// The cube button as designed; the box and the prism share a column at its right.
+const Control Choice[] = {
+    {u"Command3", K::Button, R::None, {120,   120, 4935, 4695}, u"Cubi",            Toolkit, NoColour, NoColour, HasFocus | LargePicture, P::ChoiceCube},
+    {u"cmdBox",   K::Button, R::None, {5175,  120, 3135, 2287}, u"Parallelepipedo", Toolkit, NoColour, NoColour, LargePicture,            P::Box},
+    {u"cmdPrism", K::Button, R::None, {5175, 2528, 3135, 2287}, u"Prisma",          Toolkit, NoColour, NoColour, LargePicture,            P::Prism},
+};
+
+} // namespace
+
+StartWindow splash()
+{
+    // The splash has no caption; a screen reader still names it.
+    return {QStringLiteral("frmSplash"), QStringLiteral("Il Tramolo"), {7380, 4245}, {120, 120, 7080, 4050},
+            NoColour, QList<Control>(std::begin(Splash), std::end(Splash)), {}};
+}
+
+StartWindow choice()
+{
+    return {QStringLiteral("scelte"), QStringLiteral("Clicca per iniziare") + QString(26, u' '), {8430, 4950},
+            {0, 0, 8430, 4950}, Lavender, QList<Control>(std::begin(Choice), std::end(Choice)),
+            {{u"Command3", &ExerciseProfiles::cube},
+             {u"cmdBox", &ExerciseProfiles::box},
+             {u"cmdPrism", &ExerciseProfiles::prism}}};
+}
+
+} // namespace StartWindows

@@ -1,0 +1,38 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "WindowProfile.h"
+#include "design/Design.h"
+
+#include <QList>
+#include <QRect>
+#include <QSize>
+#include <QString>
+
+// The two windows before the exercises, as data like the exercise windows.
+struct StartWindow
+{
+    struct Opening
+    {
+        const char16_t *button;
+        ProfileSource profile; // the exercise window the button opens
+    };
+
+    QString name;
+    QString title;          // the caption, or what a screen reader names it by
+    QSize twips;            // the window's size
+    QRect canvasTwips;      // where its controls lie
+    Design::Rgb background; // none: the toolkit's
+    QList<Design::Control> controls;
+    QList<Opening> openings;
+};
+
+namespace StartWindows {
+
+StartWindow splash(); // frmSplash: the program's name and makers; any key goes on
+StartWindow choice(); // scelte: one picture button per exercise window
+
+} // namespace StartWindows

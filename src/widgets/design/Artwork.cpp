@@ -1,0 +1,119 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "Artwork.h"
+
+#include <QApplication>
+#include <QIconEngine>
+#include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
+#include <QSvgRenderer>
+#include <memory>
+
+namespace {
+
+// Draws an SVG icon at whatever size it is asked for, through Qt Svg's
+// renderer alone: a static Qt (the Windows build) holds no icon-engine
+// plugin, and this way every platform draws its icons alike.
+class SvgIconEngine : public QIconEngine
+{
+public:
+    explicit SvgIconEngine(const QString &path) : m_path(path) {}
+
+    QIconEngine *clone() const override { return new SvgIconEngine(m_path); }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device()->devicePixelRatioF();
+        QPixmap drawn = pixmap(rect.size() * ratio, mode, state);
+        drawn.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, drawn);
+    }
+
+    // Each size and mode is drawn once: a control repaints its icon often.
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const auto key = qMakePair(size, int(mode));
+        auto found = m_drawn.constFind(key);
+        if (found == m_drawn.constEnd())
+            found = m_drawn.insert(key, draw(size, mode));
+        return *found;
+    }
+
+private:
+    QPixmap draw(QSize size, QIcon::Mode mode)
+    {
+        if (!m_renderer)
+            m_renderer = std::make_unique<QSvgRenderer>(m_path);
+        QPixmap drawn(m_renderer->defaultSize().scaled(size, Qt::KeepAspectRatio));
+        drawn.fill(Qt::transparent);
+        QPainter painter(&drawn);
+        m_renderer->render(&painter);
+        painter.end();
+        if (mode == QIcon::Normal)
+            return drawn;
+        QStyleOption option;
+        option.palette = QApplication::palette();
+        return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
+    }
+
+    QString m_path;
+    std::unique_ptr<QSvgRenderer> m_renderer; // read on the first draw
+    QHash<QPair<QSize, int>, QPixmap> m_drawn;
+};
+
+} // namespace
+
+namespace Artwork {
+
+QString resourcePath(Picture picture)
+{
+    switch (picture) {
+    case Picture::None: break;
+    case Picture::ChoiceCube: return QStringLiteral(":/artwork/cube-choice.svg");
+    case Picture::ExerciseCube: return QStringLiteral(":/artwork/cube-exercise.svg");
+    case Picture::Box: return QStringLiteral(":/artwork/box.svg");
+    case Picture::Prism: return QStringLiteral(":/artwork/prism.svg");
+    case Picture::Teacher: return QStringLiteral(":/artwork/teacher.svg");
+    case Picture::AppIcon: return QStringLiteral(":/artwork/app-icon.svg");
+    case Picture::ClockIcon: return QStringLiteral(":/artwork/clock-icon.svg");
+    case Picture::NextIcon: return QStringLiteral(":/artwork/next-icon.svg");
+    case Picture::PencilCursor: return QStringLiteral(":/artwork/pencil-cursor.svg");
+    }
+    return QString();
+}
+
+QIcon icon(Picture picture)
+{
+    return QIcon(new SvgIconEngine(resourcePath(picture)));
+}
+
+QIcon IconCache::icon(Picture picture)
+{
+    auto found = m_icons.find(picture);
+    if (found == m_icons.end())
+        found = m_icons.insert(picture, Artwork::icon(picture));
+    return *found;
+}
+
+QPixmap pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio)
+{
+    QSvgRenderer renderer(resourcePath(picture));
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    return render(renderer, logicalSize, devicePixelRatio);
+}
+
+QPixmap render(QSvgRenderer &renderer, QSize logicalSize, qreal devicePixelRatio)
+{
+    QPixmap pixmap(logicalSize * devicePixelRatio);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    renderer.render(&painter);
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+} // namespace Artwork

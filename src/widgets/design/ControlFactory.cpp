@@ -1,0 +1,99 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ControlFactory.h"
+
+#include "AnswerBox.h"
+#include "PictureBox.h"
+#include "Twips.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace Design {
+
+namespace {
+
+QString text(const char16_t *s)
+{
+    return s ? QString::fromUtf16(s) : QString();
+}
+
+QWidget *makeLabel(const Control &d, QPalette &palette, QWidget *parent)
+{
+    auto *l = new QLabel(text(d.caption), parent);
+    l->setAlignment(d.alignment() | Qt::AlignVCenter);
+    if (d.has(Border))
+        l->setFrameShape(QFrame::Box);
+    if (d.fore.isSet())
+        palette.setColor(QPalette::WindowText, d.fore.color());
+    if (d.back.isSet()) {
+        palette.setColor(QPalette::Window, d.back.color());
+        l->setAutoFillBackground(true);
+    }
+    return l;
+}
+
+QWidget *makeBox(const Control &d, QPalette &palette, QWidget *parent)
+{
+    QLineEdit *box = d.kind == Kind::AnswerBox ? new AnswerBox(parent) : new QLineEdit(parent);
+    box->setText(text(d.caption));
+    box->setAlignment(d.alignment() | Qt::AlignVCenter);
+    if (d.kind == Kind::TextBox) {
+        // The unit beside the answer is there to be read, not typed in.
+        box->setReadOnly(true);
+        box->setFocusPolicy(Qt::NoFocus);
+    }
+    if (d.back.isSet())
+        palette.setColor(QPalette::Base, d.back.color());
+    if (d.fore.isSet())
+        palette.setColor(QPalette::Text, d.fore.color());
+    return box;
+}
+
+QWidget *makeButton(const Control &d, QPalette &palette, QWidget *parent, Artwork::IconCache &icons)
+{
+    auto *button = new QPushButton(text(d.caption), parent);
+    if (d.picture != Artwork::Picture::None) {
+        button->setIcon(icons.icon(d.picture));
+        const QRect r = twipsRect(d.twips.x(), d.twips.y(), d.twips.width(), d.twips.height());
+        button->setIconSize(d.has(LargePicture) ? r.size() * 3 / 4 : QSize(32, 32));
+    }
+    if (d.back.isSet())
+        palette.setColor(QPalette::Button, d.back.color());
+    return button;
+}
+
+} // namespace
+
+QWidget *makeControl(const Control &d, QWidget *parent, Artwork::IconCache &icons)
+{
+    QWidget *w = nullptr;
+    QPalette palette = parent->palette();
+    switch (d.kind) {
+    case Kind::Label: w = makeLabel(d, palette, parent); break;
+    case Kind::TextBox:
+    case Kind::AnswerBox: w = makeBox(d, palette, parent); break;
+    case Kind::Button: w = makeButton(d, palette, parent, icons); break;
+    case Kind::Picture: {
+        auto *picture = new PictureBox(d.picture, parent);
+        if (d.back.isSet())
+            picture->setBackground(d.back.color());
+        w = picture;
+        break;
+    }
+    case Kind::Line: w = new LineStroke(parent); break;
+    }
+    w->setObjectName(QString::fromUtf16(d.name));
+    w->setPalette(palette);
+    if (d.toolTip)
+        w->setToolTip(text(d.toolTip));
+    if (d.description)
+        w->setAccessibleDescription(text(d.description));
+    w->setHidden(d.has(Hidden));
+    return w;
+}
+
+} // namespace Design

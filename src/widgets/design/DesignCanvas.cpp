@@ -1,0 +1,193 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "DesignCanvas.h"
+
+#include "ControlFactory.h"
+#include "Twips.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <cmath>
+
+namespace {
+
+QRect pixels(const QRect &twips)
+{
+    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+}
+
+QFont designFont(const Design::Font &design)
+{
+    QFont font(QString::fromUtf16(design.family));
+    font.setBold(design.bold);
+    font.setItalic(design.italic);
+    return font;
+}
+
+// Points at 96 dpi, the resolution twips are counted in, times the scale.
+QFont scaledFont(const Design::Font &design, qreal scale)
+{
+    QFont font = designFont(design);
+    font.setPixelSize(std::max(1, int(std::lround(design.points * 96.0 / 72.0 * scale))));
+    return font;
+}
+
+QFont pointsFont(const Design::Font &design, qreal points)
+{
+    QFont font = designFont(design);
+    font.setPointSizeF(points);
+    return font;
+}
+
+} // namespace
+
+DesignCanvas::DesignCanvas(QSize clientAreaTwips, Mode mode, QWidget *parent)
+    : QFrame(parent)
+    , m_mode(mode)
+    , m_clientArea(pixels(QRect(QPoint(0, 0), clientAreaTwips)))
+{
+}
+
+QWidget *DesignCanvas::add(const Design::Control &row, Artwork::IconCache &icons)
+{
+    QWidget *control = Design::makeControl(row, this, icons);
+    m_placed.append({control, row, row.font.points});
+    return control;
+}
+
+void DesignCanvas::addAll(const QList<Design::Control> &table, Artwork::IconCache &icons)
+{
+    for (const Design::Control &row : table)
+        add(row, icons);
+    for (const Placed &p : std::as_const(m_placed)) {
+        if (p.design.has(Design::OnTop))
+            p.control->raise();
+        if (p.design.has(Design::HasFocus))
+            p.control->setFocus();
+    }
+}
+
+QRect DesignCanvas::designExtent() const
+{
+    QRect extent = m_clientArea;
+    for (const Placed &p : m_placed) {
+        if (!p.design.has(Design::Hidden) && !p.design.has(Design::Tiny))
+            extent |= pixels(p.design.twips);
+    }
+    return extent;
+}
+
+bool DesignCanvas::event(QEvent *event)
+{
+    // A label whose text changed asks for a new size.
+    if (event->type() == QEvent::LayoutRequest && isVisible())
+        relayout();
+    return QFrame::event(event);
+}
+
+void DesignCanvas::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    // Sizes a hidden canvas passes through are never seen; laying out at each
+    // would load fonts at sizes nobody reads.
+    if (isVisible())
+        relayout();
+}
+
+void DesignCanvas::showEvent(QShowEvent *event)
+{
+    QFrame::showEvent(event);
+    relayout();
+}
+
+void DesignCanvas::relayout()
+{
+    if (m_laying || m_placed.isEmpty())
+        return;
+    m_laying = true;
+    QPointF offset(0, 0);
+    m_scale = 1.0;
+    if (m_mode == Mode::Scaled) {
+        const QRect extent = designExtent();
+        m_scale = std::min(width() / qreal(extent.width()), height() / qreal(extent.height()));
+        if (m_scale <= 0)
+            m_scale = 1.0;
+        offset = QPointF((width() - extent.width() * m_scale) / 2 - extent.x() * m_scale,
+                         (height() - extent.height() * m_scale) / 2 - extent.y() * m_scale);
+    }
+
+    for (Placed &p : m_placed) {
+        if (!p.control)
+            continue;
+        if (p.design.font.family) {
+            const QFont font = m_mode == Mode::Scaled ? scaledFont(p.design.font, m_scale)
+                                                      : pointsFont(p.design.font, p.points);
+            if (p.control->font() != font)
+                p.control->setFont(font);
+        }
+        QRect scaled = pixels(p.design.twips);
+        if (m_mode == Mode::Scaled) {
+            const QRectF design = scaled;
+            scaled = QRect(QPoint(int(std::lround(offset.x() + design.x() * m_scale)),
+                                  int(std::lround(offset.y() + design.y() * m_scale))),
+                           QSize(std::max(1, int(std::lround(design.width() * m_scale))),
+                                 std::max(1, int(std::lround(design.height() * m_scale)))));
+            scaled = grown(p.control, p.design, scaled);
+        } else if (p.design.kind == Design::Kind::Label) {
+            scaled = grown(p.control, p.design, keptInside(p, scaled));
+        }
+        p.control->setGeometry(scaled);
+    }
+    m_laying = false;
+}
+
+QRect DesignCanvas::keptInside(Placed &p, QRect r)
+{
+    // The free fonts run wider than the designed ones: a label beside a
+    // control on top shrinks its font rather than slip under it.
+    for (const Placed &other : std::as_const(m_placed)) {
+        if (!p.design.has(Design::KeepsClear) || !other.design.has(Design::OnTop))
+            continue;
+        const QRect obstacle = pixels(other.design.twips);
+        if (r.top() >= obstacle.bottom() || r.left() >= obstacle.x())
+            continue;
+        while (r.left() + p.control->sizeHint().width() > obstacle.x() - 4 && p.points > 8) {
+            p.points -= 0.75;
+            p.control->setFont(pointsFont(p.design.font, p.points));
+        }
+    }
+    // Inside the frame's border, unless the text needs more.
+    const int f = frameWidth();
+    r.setWidth(std::min(r.width(), m_clientArea.adjusted(f, f, -f, -f).right() - r.left()));
+    return r;
+}
+
+QRect DesignCanvas::grown(QWidget *control, const Design::Control &design, QRect scaled) const
+{
+    const bool grows = design.kind == Design::Kind::Label || design.kind == Design::Kind::Button;
+    if (!grows || design.has(Design::Tiny))
+        return scaled;
+    const QSize hint = control->sizeHint();
+    if (design.has(Design::AutoSize)) {
+        // An empty label sized to its text has no width: nothing of it shows.
+        const auto *label = qobject_cast<const QLabel *>(control);
+        if (label && label->text().isEmpty())
+            return QRect(scaled.topLeft(), QSize(0, hint.height()));
+        return QRect(scaled.topLeft(), hint);
+    }
+
+    QRect r = scaled;
+    if (hint.width() > r.width()) {
+        const int extra = hint.width() - r.width();
+        if (design.has(Design::Centred))
+            r.translate(-extra / 2, 0);
+        else if (design.has(Design::RightAligned))
+            r.translate(-extra, 0);
+        r.setWidth(hint.width());
+    }
+    if (hint.height() > r.height())
+        r.setHeight(hint.height());
+    return r;
+}

@@ -1,0 +1,62 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Design.h"
+
+#include <QFrame>
+#include <QList>
+#include <QPointer>
+
+// Holds a window's controls at their design places. Labels too small for
+// their text grow rather than clip it; labels sized to their text follow it
+// whenever it changes.
+//   Scaled: the exercise windows. The whole design, fonts included, is
+//           scaled to fit the canvas, centred and never cut off.
+//   Fixed:  the splash and the choice window, at their design size, with
+//           fonts in points; only labels are fitted: one stays inside the
+//           canvas where it can, one that keeps clear of a control on top
+//           shrinks its font.
+class DesignCanvas : public QFrame
+{
+    Q_OBJECT
+public:
+    enum class Mode { Scaled, Fixed };
+
+    DesignCanvas(QSize clientAreaTwips, Mode mode, QWidget *parent = nullptr);
+
+    // Builds the row's control on the canvas; it is laid out with the others.
+    QWidget *add(const Design::Control &row, Artwork::IconCache &icons);
+    // Builds a whole table.
+    void addAll(const QList<Design::Control> &table, Artwork::IconCache &icons);
+
+    // The design's extent in pixels at scale 1: the client area and every
+    // control, including those that reach beyond it.
+    QRect designExtent() const;
+    qreal scale() const { return m_scale; }
+
+protected:
+    bool event(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+
+private:
+    struct Placed
+    {
+        QPointer<QWidget> control;
+        Design::Control design;
+        qreal points; // the font's size as shown, once a label has kept clear
+    };
+
+    void relayout();
+    QRect keptInside(Placed &p, QRect designed);
+    QRect grown(QWidget *control, const Design::Control &design, QRect scaled) const;
+
+    Mode m_mode;
+    QRect m_clientArea;
+    QList<Placed> m_placed;
+    qreal m_scale = 1.0;
+    bool m_laying = false;
+};

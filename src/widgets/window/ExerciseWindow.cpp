@@ -1,0 +1,243 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ExerciseWindow.h"
+
+#include "common/ClockTexts.h"
+#include "design/AnswerBox.h"
+#include "design/Twips.h"
+#include "exercises/ExerciseSet.h"
+#include "exercises/WorkedSolution.h"
+#include "frame/AnswerCheck.h"
+#include "frame/FrameTexts.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTimer>
+#include <utility>
+
+ExerciseWindow::ExerciseWindow(WindowProfile profile, RandomSource &random, QWidget *parent)
+    : QMainWindow(parent)
+    , m_profile(std::move(profile))
+    , m_random(random)
+    , m_now([] { return QTime::currentTime(); })
+{
+    setObjectName(m_profile.windowName);
+    m_menus = buildExerciseMenus(*this, m_profile);
+    buildExerciseStatusBar(*this, m_profile);
+    connect(m_menus.newGame, &QAction::triggered, this, &ExerciseWindow::new_Click);
+    connect(m_menus.calculator, &QAction::triggered, this, &ExerciseWindow::calc_Click);
+}
+
+ExerciseWindow::~ExerciseWindow() = default;
+
+QSize ExerciseWindow::designSize() const
+{
+    const QSize client = m_profile.clientArea / TwipsPerPixel;
+    return QSize(client.width(), client.height() + menuWidget()->sizeHint().height()
+                                     + statusBar()->sizeHint().height());
+}
+
+void ExerciseWindow::setTimeSource(TimeSource source)
+{
+    m_now = std::move(source);
+}
+
+void ExerciseWindow::setCalculator(CalculatorLauncher launcher)
+{
+    m_calculator = std::move(launcher);
+}
+
+void ExerciseWindow::load()
+{
+    if (isLoaded())
+        return;
+    m_controls = buildExerciseControls(*this, m_profile, m_icons);
+    connect(m_controls.cmdNext, &QPushButton::clicked, this, &ExerciseWindow::cmdNext_Click);
+    connect(m_controls.txtAnswer, &AnswerBox::answerEntered, this, &ExerciseWindow::txtAnswer_KeyPress);
+    connect(m_controls.Timer1, &QTimer::timeout, this, &ExerciseWindow::Timer1_Timer);
+    setWindowTitle(m_profile.designTitle);
+    Form_Load();
+
+    // A window shown again after being hidden comes back restored under most
+    // window managers unless its state is set anew.
+    setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
+    show();
+    Form_Resize();
+    activateWindow();
+    raise();
+    // The window becomes active once each time it is shown, and that is when
+    // it draws. Qt activates it again when a message box closes or the pupil
+    // comes back from the calculator, and on some platforms not at all after
+    // a hide and show, so the draw follows the showing, not Qt's event.
+    Form_Activate();
+}
+
+void ExerciseWindow::unload()
+{
+    if (!isLoaded())
+        return;
+    removeExerciseControls(*this, m_controls);
+    hide();
+}
+
+void ExerciseWindow::Form_Load()
+{
+    m_state.intRight = 0;
+    m_state.intWrong = 0;
+    m_controls.Timer1->start();
+}
+
+void ExerciseWindow::Form_Activate()
+{
+    cmdNext_Click();
+}
+
+void ExerciseWindow::cmdNext_Click()
+{
+    if (!isLoaded())
+        return;
+    m_exercise = m_profile.exercises->draw(m_state, m_random);
+    applyExercise(m_exercise);
+}
+
+void ExerciseWindow::applyExercise(const Exercise &e)
+{
+    ExerciseControls &c = m_controls;
+    c.txtAnswer->setText(QString());
+    c.lblMessage->setText(QString());
+    c.lblSolution->setText(QString());
+    for (QLabel *unit : c.Label2)
+        unit->show();
+    for (QLabel *figureLabel : {c.Lblpro1, c.Lbla, c.Lblalt, c.lblb, c.lblsl})
+        figureLabel->hide();
+
+    c.Lblalt->setText(e.heightCaption);
+    c.Lbla->setText(e.widthCaption);
+    c.lblb->setText(e.depthCaption);
+    for (QLabel *figureLabel : {c.Lblalt, c.Lbla, c.lblb})
+        figureLabel->show();
+    if (e.hasGivenLine())
+        c.lblsl->show();
+
+    QPalette magenta = c.Label5->palette();
+    magenta.setColor(QPalette::WindowText, QColor(255, 0, 255));
+    c.Label5->setPalette(magenta);
+    c.Label5->setText(e.question);
+    if (e.hasGivenLine())
+        c.lblsl->setText(e.givenLine);
+
+    c.cmdNext->setEnabled(false);
+    c.txtAnswer->setFocus(Qt::OtherFocusReason);
+}
+
+void ExerciseWindow::txtAnswer_KeyPress()
+{
+    ExerciseControls &c = m_controls;
+    const AnswerCheck::Result result =
+        AnswerCheck::check(m_state, c.txtAnswer->text(), m_profile.rightVerdict);
+
+    if (c.txtAnswer->text() != result.answerText)
+        c.txtAnswer->setText(result.answerText);
+    // A label tells assistive technology when its text changes; the worked
+    // solution is set after the verdict, so that it is heard after it.
+    if (result.verdict)
+        c.lblMessage->setText(*result.verdict);
+    c.lblSolution->setText(result.outcome == AnswerCheck::Outcome::Wrong
+                               ? WorkedSolution::afterWrongAnswer(m_exercise, m_state.sngAnswer,
+                                                                  m_profile.heightLetter)
+                               : QString());
+    if (result.wrongScore)
+        c.lblScore1->setText(*result.wrongScore);
+    if (result.rightScore)
+        c.lblScore->setText(*result.rightScore);
+    if (result.totalScore)
+        c.lblScore2->setText(*result.totalScore);
+    if (result.nextEnabled) {
+        c.cmdNext->setEnabled(true);
+        c.cmdNext->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+void ExerciseWindow::new_Click()
+{
+    unload();
+    load();
+}
+
+void ExerciseWindow::calc_Click()
+{
+    if (!m_calculator.start())
+        showMessage(FrameTexts::noCalculator());
+}
+
+void ExerciseWindow::showMessage(const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Information, FrameTexts::messageBoxTitle(), text,
+                                QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+bool ExerciseWindow::isMinimisedOrMaximised() const
+{
+    return windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen);
+}
+
+void ExerciseWindow::Form_Resize()
+{
+    if (!isLoaded())
+        return;
+    if (isMinimisedOrMaximised())
+        setWindowTitle(m_profile.descriptiveTitle);
+    else
+        titleClock();
+}
+
+void ExerciseWindow::titleClock()
+{
+    setWindowTitle(ClockTexts::titleTime(m_now()));
+}
+
+void ExerciseWindow::Timer1_Timer()
+{
+    if (!isLoaded())
+        return;
+    if (ClockTexts::labelTime(m_now()) == m_controls.lblTime->text())
+        return;
+    if (isMinimisedOrMaximised()) {
+        m_controls.lblTime->setText(ClockTexts::labelTime(m_now()));
+        return;
+    }
+    const std::optional<QTime> shown = ClockTexts::readTitleTime(windowTitle());
+    if (!shown)
+        return;
+    if (shown->minute() != m_now().minute())
+        titleClock();
+}
+
+void ExerciseWindow::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        Form_Resize();
+}
+
+void ExerciseWindow::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    Form_Resize();
+}
+
+void ExerciseWindow::closeEvent(QCloseEvent *event)
+{
+    // The close box unloads without a question; Qt hides the window, and the
+    // program ends when no other window is open.
+    removeExerciseControls(*this, m_controls);
+    event->accept();
+}

@@ -1,0 +1,343 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "FakeRandom.h"
+#include "shell/ChoiceWindow.h"
+#include "shell/SplashWindow.h"
+#include "window/ExerciseWindow.h"
+#include "frame/FrameTexts.h"
+#include "exercises/BoxExercises.h"
+#include "exercises/WorkedSolution.h"
+#include "design/DesignCanvas.h"
+#include "definitions/ExerciseProfiles.h"
+#include "design/Fonts.h"
+#include "design/PictureBox.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTest>
+#include <memory>
+
+namespace {
+
+const QSize FullHd(1920, 1080);
+
+WindowProfile profileNamed(const QString &name)
+{
+    for (const WindowProfile &p : {ExerciseProfiles::cube(), ExerciseProfiles::box(), ExerciseProfiles::prism()})
+        if (p.windowName == name)
+            return p;
+    return {};
+}
+
+int gap(const QRect &a, const QRect &b)
+{
+    const int dx = std::max({0, a.left() - b.right(), b.left() - a.right()});
+    const int dy = std::max({0, a.top() - b.bottom(), b.top() - a.bottom()});
+    return std::max(dx, dy);
+}
+
+} // namespace
+
+// The windows as a person sees them: every control there with its text,
+// font and colours, nothing outside the window, no text cut off.
+class WindowDesignTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+
+    void controls_data();
+    void controls();
+    void everythingFitsAndReads_data();
+    void everythingFitsAndReads();
+    void menusAndStatusBar_data();
+    void menusAndStatusBar();
+    void splashAndChoice();
+    void picturesAreDrawnAtScreenResolution();
+
+private:
+    std::unique_ptr<ExerciseWindow> open(const QString &name, QSize size);
+    FakeRandom m_random;
+};
+
+void WindowDesignTest::initTestCase()
+{
+    installFontSubstitutes();
+}
+
+std::unique_ptr<ExerciseWindow> WindowDesignTest::open(const QString &name, QSize size)
+{
+    auto window = std::make_unique<ExerciseWindow>(profileNamed(name), m_random);
+    window->load();
+    window->setWindowState(Qt::WindowNoState);
+    window->resize(size.isValid() ? size : window->designSize());
+    QCoreApplication::processEvents();
+    return window;
+}
+
+void WindowDesignTest::controls_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("family");
+    QTest::addColumn<qreal>("points");
+    QTest::addColumn<bool>("bold");
+    QTest::addColumn<QColor>("fore");
+    QTest::addColumn<QColor>("back");
+
+    const QColor none;
+    for (const char *w : {"cubi", "Tavolas", "Tavola"}) {
+        QTest::addRow("%s lblMessage", w) << w << "lblMessage" << "" << "MS Sans Serif" << 24.0 << true
+                                          << none << QColor(0, 255, 255);
+        QTest::addRow("%s Label4", w) << w << "Label4" << "=" << "Arial" << 48.0 << true << none
+                                      << QColor(128, 255, 255);
+        QTest::addRow("%s txtAnswer", w) << w << "txtAnswer" << "" << "Arial" << 36.0 << true << none
+                                         << QColor(192, 255, 192);
+        QTest::addRow("%s Text1", w) << w << "Text1" << "cm" << "Arial" << 36.0 << true << QColor(0, 192, 192)
+                                     << QColor(192, 255, 192);
+        QTest::addRow("%s lblTime", w) << w << "lblTime" << "" << "MS Sans Serif" << 12.0 << true << none
+                                       << QColor(Qt::white);
+        for (int i = 0; i < 3; ++i)
+            QTest::addRow("%s Label2(%d)", w, i) << w << QStringLiteral("Label2(%1)").arg(i) << "cm"
+                                                 << "MS Sans Serif" << 12.0 << false << none << none;
+        QTest::addRow("%s Label6", w) << w << "Label6" << "Risposte esatte" << "MS Sans Serif" << 18.0 << false
+                                      << QColor(0, 192, 0) << QColor(224, 224, 224);
+        QTest::addRow("%s Label1", w) << w << "Label1" << "Risposte errate" << "MS Sans Serif" << 18.0 << false
+                                      << QColor(255, 0, 0) << none;
+        QTest::addRow("%s Label3", w) << w << "Label3" << "Risposte totali" << "MS Sans Serif" << 18.0 << false
+                                      << QColor(0, 0, 255) << none;
+        QTest::addRow("%s lblScore", w) << w << "lblScore" << "0" << "Times New Roman" << 36.0 << true << none
+                                        << QColor(255, 255, 0);
+        QTest::addRow("%s lblScore1", w) << w << "lblScore1" << "0" << "Times New Roman" << 36.0 << true
+                                         << QColor(255, 0, 0) << none;
+        QTest::addRow("%s lblScore2", w) << w << "lblScore2" << "0" << "Times New Roman" << 36.0 << true
+                                         << QColor(0, 0, 255) << none;
+        QTest::addRow("%s cmdNext", w) << w << "cmdNext" << "&Nuovo calcolo" << "MS Sans Serif" << 8.25 << true
+                                       << none << QColor(0, 255, 0);
+        QTest::addRow("%s Label9", w) << w << "Label9" << "Label9" << "MS Sans Serif" << 8.25 << false << none
+                                      << none;
+    }
+    QTest::newRow("Tavola lblc") << "Tavola" << "lblc" << "Label10" << "MS Sans Serif" << 12.0 << false
+                                 << none << none;
+    QTest::newRow("Tavola Label7") << "Tavola" << "Label7" << "h" << "MS Sans Serif" << 12.0 << false << none
+                                   << QColor(Qt::white);
+}
+
+void WindowDesignTest::controls()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, control);
+    QFETCH(QString, text);
+    QFETCH(QString, family);
+    QFETCH(qreal, points);
+    QFETCH(bool, bold);
+    QFETCH(QColor, fore);
+    QFETCH(QColor, back);
+
+    auto w = open(window, QSize());
+    auto *canvas = w->findChild<DesignCanvas *>();
+    QWidget *c = canvas->findChild<QWidget *>(control);
+    QVERIFY2(c, qPrintable(control));
+
+    QString shown;
+    QPalette::ColorRole foreRole = QPalette::WindowText, backRole = QPalette::Window;
+    if (auto *label = qobject_cast<QLabel *>(c)) {
+        shown = label->text();
+    } else if (auto *box = qobject_cast<QLineEdit *>(c)) {
+        shown = box->text();
+        foreRole = QPalette::Text;
+        backRole = QPalette::Base;
+    } else if (auto *button = qobject_cast<QPushButton *>(c)) {
+        shown = button->text();
+        foreRole = QPalette::ButtonText;
+        backRole = QPalette::Button;
+    }
+    if (control != u"txtAnswer" && control != u"Label5")
+        QCOMPARE(shown, text);
+
+    QCOMPARE(c->font().family(), family);
+    QCOMPARE(c->font().bold(), bold);
+    QCOMPARE(c->font().pixelSize(), std::max(1, int(std::lround(points * 4 / 3 * canvas->scale()))));
+    if (family != u"Times New Roman")
+        QCOMPARE(QFontInfo(c->font()).family(), QStringLiteral("Liberation Sans"));
+    else
+        QCOMPARE(QFontInfo(c->font()).family(), QStringLiteral("Liberation Serif"));
+    if (fore.isValid())
+        QCOMPARE(c->palette().color(foreRole), fore);
+    if (back.isValid())
+        QCOMPARE(c->palette().color(backRole), back);
+}
+
+void WindowDesignTest::everythingFitsAndReads_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QSize>("size");
+    for (const char *w : {"cubi", "Tavolas", "Tavola"}) {
+        QTest::addRow("%s design size", w) << w << QSize();
+        QTest::addRow("%s full HD", w) << w << FullHd;
+        QTest::addRow("%s small netbook", w) << w << QSize(1024, 600);
+    }
+}
+
+void WindowDesignTest::everythingFitsAndReads()
+{
+    QFETCH(QString, window);
+    QFETCH(QSize, size);
+    auto w = open(window, size);
+
+    // The longest texts the windows ever show.
+    const ExerciseControls &c = w->controls();
+    c.lblScore->setText(QStringLiteral("32767"));
+    c.lblScore2->setText(QStringLiteral("32767"));
+    c.Label5->setText(QStringLiteral("Superficie laterale"));
+    c.lblsl->setText(QStringLiteral("Superficie laterale= 400 cmq"));
+    c.lblsl->show();
+    c.Lblalt->setText(QStringLiteral("14"));
+    c.lblSolution->setText(QStringLiteral("Hai troncato la diagonale: va arrotondata a un decimale.\n")
+                           + WorkedSolution::working(BoxExercises::make(3, 8, 1, 0)));
+    const QString verdicts[] = {w->profile().rightVerdict, QStringLiteral("Sbagliato!! 1176"),
+                                FrameTexts::notANumber(), FrameTexts::countersFull()};
+    const auto longest = std::max_element(std::begin(verdicts), std::end(verdicts),
+                                          [&](const QString &a, const QString &b) {
+                                              return c.lblMessage->fontMetrics().horizontalAdvance(a)
+                                                  < c.lblMessage->fontMetrics().horizontalAdvance(b);
+                                          });
+    c.lblMessage->setText(*longest);
+    QCoreApplication::processEvents();
+
+    const QRect inside = w->rect();
+    auto *canvas = w->findChild<DesignCanvas *>();
+    for (QWidget *control : canvas->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisibleTo(w.get()) || control->objectName() == u"Label9"
+            || control->objectName() == u"Line9")
+            continue;
+        const QRect r(control->mapTo(w.get(), QPoint(0, 0)), control->size());
+        QVERIFY2(inside.contains(r), qPrintable(control->objectName()));
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
+            const QSize need = label->sizeHint();
+            QVERIFY2(need.width() <= label->width() && need.height() <= label->height(),
+                     qPrintable(label->objectName() + QStringLiteral(" cuts its text")));
+        }
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            QVERIFY2(box->fontMetrics().height() <= box->height(), qPrintable(box->objectName()));
+    }
+
+    // The measures sit on or beside the figure, never away from it.
+    const QRect figure(c.Image4->mapTo(w.get(), c.Image4->pictureRect().topLeft()),
+                       c.Image4->pictureRect().size());
+    QList<QWidget *> measures{c.Lbla, c.lblb, c.Lblalt};
+    if (c.Label7)
+        measures << c.Label7;
+    for (QWidget *m : measures) {
+        const QRect r(m->mapTo(w.get(), QPoint(0, 0)), m->size());
+        QVERIFY2(gap(r, figure) <= 30 * canvas->scale(), qPrintable(m->objectName()));
+    }
+}
+
+void WindowDesignTest::menusAndStatusBar_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QStringList>("menuNames");
+    QTest::addColumn<QStringList>("panels");
+    QTest::newRow("cubi") << "cubi" << QStringList{"copy", "new", "calc", "ist"}
+                          << QStringList{"I solidi", "Cubi", "Record di"};
+    QTest::newRow("Tavolas") << "Tavolas" << QStringList{"Ciao", "new", "calc"}
+                             << QStringList{"I solidi", "Parallelepido rettangolo", "Record di"};
+    QTest::newRow("Tavola") << "Tavola" << QStringList{"Ciao", "new", "calc"}
+                            << QStringList{"I solidi", "Teoremi di Euclide", "Teorema di Euclide", "Record di"};
+}
+
+void WindowDesignTest::menusAndStatusBar()
+{
+    QFETCH(QString, window);
+    QFETCH(QStringList, menuNames);
+    QFETCH(QStringList, panels);
+    auto w = open(window, QSize());
+
+    QStringList names;
+    for (QAction *action : w->menuBar()->actions())
+        names << (action->menu() ? action->menu()->objectName() : action->objectName());
+    QCOMPARE(names, menuNames);
+    QCOMPARE(w->findChild<QAction *>(QStringLiteral("new"))->text(), QStringLiteral("Nuovo gioco"));
+    QCOMPARE(w->findChild<QAction *>(QStringLiteral("calc"))->text(), QStringLiteral("Calcolatrice"));
+    if (window != u"cubi") {
+        auto *ciao = w->findChild<QMenu *>(QStringLiteral("Ciao"));
+        QStringList nested;
+        for (QAction *a : ciao->actions())
+            nested << a->objectName();
+        QCOMPARE(nested, (QStringList{"Tmer", "scuola", "software"}));
+    }
+
+    QStringList shown;
+    for (QLabel *panel : w->statusBar()->findChildren<QLabel *>())
+        shown << panel->text();
+    QCOMPARE(shown, panels);
+    QVERIFY(w->statusBar()->findChild<PictureBox *>());
+}
+
+void WindowDesignTest::splashAndChoice()
+{
+    SplashWindow splash;
+    splash.show();
+    ChoiceWindow choice;
+    choice.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&choice));
+    QCOMPARE(choice.palette().color(QPalette::Window), QColor(128, 128, 255));
+    for (QWidget *window : {static_cast<QWidget *>(&splash), static_cast<QWidget *>(&choice)}) {
+        for (QWidget *control : window->findChildren<QWidget *>()) {
+            if (!control->isVisible())
+                continue;
+            const QRect r(control->mapTo(window, QPoint(0, 0)), control->size());
+            QVERIFY2(window->rect().contains(r), qPrintable(control->objectName()));
+            if (auto *label = qobject_cast<QLabel *>(control))
+                QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(label->objectName()));
+        }
+    }
+    // The title keeps clear of the picture button beside it.
+    const auto *title = splash.findChild<QLabel *>(QStringLiteral("lblProductName"));
+    const auto *button = splash.findChild<QPushButton *>(QStringLiteral("Command3"));
+    QVERIFY(title->geometry().right() < button->geometry().left());
+    QVERIFY(title->font().pointSizeF() >= 24);
+}
+
+void WindowDesignTest::picturesAreDrawnAtScreenResolution()
+{
+    // Run also with QT_SCALE_FACTOR 1.5 and 2: the figure must be drawn for
+    // the screen's pixels, not drawn small and stretched.
+    auto w = open(QStringLiteral("Tavolas"), FullHd);
+    PictureBox *figure = w->controls().Image4;
+    const qreal ratio = figure->devicePixelRatioF();
+    QCOMPARE(ratio, qApp->devicePixelRatio());
+
+    const QImage shot = figure->grab().toImage();
+    const QRect picture = figure->pictureRect();
+    // The same picture drawn straight at the screen's pixels, on white.
+    QImage ideal = Artwork::pixmap(figure->picture(), picture.size(), ratio).toImage();
+    ideal.setDevicePixelRatio(1);
+    QImage direct(ideal.size(), QImage::Format_ARGB32_Premultiplied);
+    direct.fill(Qt::white);
+    QPainter painter(&direct);
+    painter.drawImage(0, 0, ideal);
+    painter.end();
+
+    const QImage drawn = shot.copy(QRect((QPointF(picture.topLeft()) * ratio).toPoint(), direct.size()))
+                             .convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    QCOMPARE(drawn.size(), direct.size());
+    int differing = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            differing += drawn.pixel(x, y) != direct.pixel(x, y);
+    QVERIFY2(differing < drawn.width() * drawn.height() / 100, qPrintable(QString::number(differing)));
+}
+
+QTEST_MAIN(WindowDesignTest)
+#include "tst_windowdesign.moc"
