@@ -9,6 +9,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QWindow>
 #include <cmath>
 
 namespace {
@@ -82,24 +83,41 @@ QRect DesignCanvas::designExtent() const
 bool DesignCanvas::event(QEvent *event)
 {
     // A label whose text changed asks for a new size.
-    if (event->type() == QEvent::LayoutRequest && isVisible())
-        relayout();
+    if (event->type() == QEvent::LayoutRequest)
+        layoutWhenSeen();
     return QFrame::event(event);
+}
+
+bool DesignCanvas::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::Expose && m_dirty && isVisible())
+        relayout();
+    return QFrame::eventFilter(watched, event);
 }
 
 void DesignCanvas::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
-    // Sizes a hidden canvas passes through are never seen; laying out at each
-    // would load fonts at sizes nobody reads.
-    if (isVisible())
-        relayout();
+    layoutWhenSeen();
 }
 
 void DesignCanvas::showEvent(QShowEvent *event)
 {
     QFrame::showEvent(event);
-    relayout();
+    if (QWindow *shown = window()->windowHandle(); shown && shown != m_watched) {
+        shown->installEventFilter(this);
+        m_watched = shown;
+    }
+    layoutWhenSeen();
+}
+
+void DesignCanvas::layoutWhenSeen()
+{
+    // Sizes a window passes through before it is first drawn are never
+    // seen; laying out at each would load fonts at sizes nobody reads.
+    m_dirty = true;
+    if (isVisible() && m_watched && m_watched->isExposed())
+        relayout();
 }
 
 void DesignCanvas::relayout()
@@ -107,6 +125,7 @@ void DesignCanvas::relayout()
     if (m_laying || m_placed.isEmpty())
         return;
     m_laying = true;
+    m_dirty = false;
     QPointF offset(0, 0);
     m_scale = 1.0;
     if (m_mode == Mode::Scaled) {
@@ -151,17 +170,44 @@ QRect DesignCanvas::keptInside(Placed &p, QRect r)
         if (!p.design.has(Design::KeepsClear) || !other.design.has(Design::OnTop))
             continue;
         const QRect obstacle = pixels(other.design.twips);
-        if (r.top() >= obstacle.bottom() || r.left() >= obstacle.x())
-            continue;
-        while (r.left() + p.control->sizeHint().width() > obstacle.x() - 4 && p.points > 8) {
-            p.points -= 0.75;
-            p.control->setFont(pointsFont(p.design.font, p.points));
-        }
+        if (r.top() < obstacle.bottom() && r.left() < obstacle.x())
+            shrinkToFit(p, obstacle.x() - 4 - r.left());
     }
     // Inside the frame's border, unless the text needs more.
     const int f = frameWidth();
     r.setWidth(std::min(r.width(), m_clientArea.adjusted(f, f, -f, -f).right() - r.left()));
     return r;
+}
+
+void DesignCanvas::shrinkToFit(Placed &p, int room)
+{
+    // The largest of the sizes 0.75 points apart, down to 8 points, at which
+    // the text fits. Each size tried loads a font, so the likely one is found
+    // from the text's width at the present size, since widths follow the
+    // size closely, and then confirmed.
+    constexpr qreal Step = 0.75;
+    constexpr qreal Smallest = 8;
+    const auto width = [&p](qreal points) {
+        p.control->setFont(pointsFont(p.design.font, points));
+        return p.control->sizeHint().width();
+    };
+    const int now = p.control->sizeHint().width();
+    if (now <= room || p.points <= Smallest)
+        return;
+    const qreal start = p.points;
+    const int steps = int(std::ceil((start - start * room / now) / Step));
+    qreal points = std::max(start - steps * Step, start - std::ceil((start - Smallest) / Step) * Step);
+    if (width(points) <= room) {
+        while (points + Step < start && width(points + Step) <= room)
+            points += Step;
+    } else {
+        while (points > Smallest && width(points - Step) > room)
+            points -= Step;
+        if (points > Smallest)
+            points -= Step;
+    }
+    p.points = points;
+    p.control->setFont(pointsFont(p.design.font, points));
 }
 
 QRect DesignCanvas::grown(QWidget *control, const Design::Control &design, QRect scaled) const

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QList>
 #include <QPointer>
+#include <QWindow>
 
 // Holds a window's controls at their design places. Labels too small for
 // their text grow rather than clip it; labels sized to their text follow it
@@ -39,6 +40,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
 
@@ -50,8 +52,10 @@ private:
         qreal points; // the font's size as shown, once a label has kept clear
     };
 
+    void layoutWhenSeen();
     void relayout();
     QRect keptInside(Placed &p, QRect designed);
+    void shrinkToFit(Placed &p, int room);
     QRect grown(QWidget *control, const Design::Control &design, QRect scaled) const;
 
     Mode m_mode;
@@ -59,4 +63,6 @@ private:
     QList<Placed> m_placed;
     qreal m_scale = 1.0;
     bool m_laying = false;
+    bool m_dirty = true;
+    QPointer<QWindow> m_watched; // the window whose first exposure lays the canvas out
 };
