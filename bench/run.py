@@ -8,15 +8,18 @@
 
   python3 bench/run.py [--runs N] [--idle-seconds S] [--build DIR] [--quick]
 
-Start-up: time from process start to the end of the first paint, and peak
-memory, alternating the real cube window and the floor, on the offscreen
-platform and under Xvfb. Idle: CPU time and wake-ups (context switches) of a
+Start-up: instructions (callgrind, or perf where valgrind is missing), time
+from process start to the end of the first paint, and peak memory,
+alternating the real window (the cube window, then the splash) and the
+floor, on the offscreen platform and under Xvfb. Idle: CPU time and wake-ups (context switches) of a
 window left alone. Interaction and soak: the in-process benchmarks. Prints
 medians and the ratios program/floor. Never part of the tests' pass or fail.
 """
 
 import argparse
 import os
+import re
+import shutil
 import signal
 import statistics
 import subprocess
@@ -46,18 +49,43 @@ def start_xvfb():
     return xvfb, display
 
 
-def startup(bench, runs, env, label):
+def instructions(program, env):
+    """Instructions from process start to exit, or None where nothing can count them."""
+    if shutil.which("valgrind"):
+        done = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", program],
+                              env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        found = re.search(r"Collected : (\d+)", done.stderr)
+    elif shutil.which("perf"):
+        done = subprocess.run(["perf", "stat", "-x,", "-e", "instructions:u", program],
+                              env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        found = re.search(r"^(\d+),", done.stderr, re.M)
+    else:
+        return None
+    return int(found.group(1)) if found else None
+
+
+def counted(bench, env, window, program):
+    ours = instructions(os.path.join(bench, program), env)
+    floor = instructions(os.path.join(bench, "tramolo-bench-floor"), env)
+    if ours is None or floor is None:
+        print("instructions, %-6s: neither valgrind nor perf can count here" % window)
+        return
+    print("instructions, %-6s program %7.1f M | floor %7.1f M | ratio %.2f"
+          % (window, ours / 1e6, floor / 1e6, ours / floor))
+
+
+def startup(bench, runs, env, label, window="cube", program="tramolo-bench-startup"):
     times = {"program": [], "floor": []}
     memory = {"program": [], "floor": []}
     for _ in range(runs):
-        for name, program in (("program", "tramolo-bench-startup"), ("floor", "tramolo-bench-floor")):
-            elapsed, rss = run_once(os.path.join(bench, program), env)
+        for name, binary in (("program", program), ("floor", "tramolo-bench-floor")):
+            elapsed, rss = run_once(os.path.join(bench, binary), env)
             times[name].append(elapsed)
             memory[name].append(rss)
     t = {k: statistics.median(v) for k, v in times.items()}
     m = {k: statistics.median(v) for k, v in memory.items()}
-    print("start-up, %-9s program %6.1f ms %7.0f KiB | floor %6.1f ms %7.0f KiB | "
-          "ratio time %.2f memory %.2f" % (label, t["program"] * 1000, m["program"],
+    print("start-up, %-6s %-9s program %6.1f ms %7.0f KiB | floor %6.1f ms %7.0f KiB | "
+          "ratio time %.2f memory %.2f" % (window, label, t["program"] * 1000, m["program"],
                                            t["floor"] * 1000, m["floor"],
                                            t["program"] / t["floor"], m["program"] / m["floor"]))
 
@@ -108,8 +136,10 @@ def main():
     try:
         x11 = dict(base, DISPLAY=display, QT_QPA_PLATFORM="xcb")
         print("machine: %d cores, %s" % (os.cpu_count(), os.uname().release))
-        startup(bench, args.runs, offscreen, "offscreen")
-        startup(bench, args.runs, x11, "Xvfb")
+        for window, program in (("cube", "tramolo-bench-startup"), ("splash", "tramolo-bench-splash")):
+            counted(bench, offscreen, window, program)
+            startup(bench, args.runs, offscreen, "offscreen", window, program)
+            startup(bench, args.runs, x11, "Xvfb", window, program)
         idle(bench, args.idle_seconds, x11)
     finally:
         xvfb.terminate()
