@@ -196,29 +196,32 @@ void ExerciseWindow::Form_Resize()
     if (isMinimisedOrMaximised())
         setWindowTitle(m_profile.descriptiveTitle);
     else
-        titleClock();
+        titleClock(m_now());
 }
 
-void ExerciseWindow::titleClock()
+void ExerciseWindow::titleClock(QTime now)
 {
-    setWindowTitle(ClockTexts::titleTime(m_now()));
+    setWindowTitle(ClockTexts::titleTime(now));
 }
 
 void ExerciseWindow::Timer1_Timer()
 {
     if (!isLoaded())
         return;
-    if (ClockTexts::labelTime(m_now()) == m_controls.lblTime->text())
+    // One reading of the clock, formatted once, serves the whole tick.
+    const QTime now = m_now();
+    const QString label = ClockTexts::labelTime(now);
+    if (label == m_controls.lblTime->text())
         return;
     if (isMinimisedOrMaximised()) {
-        m_controls.lblTime->setText(ClockTexts::labelTime(m_now()));
+        m_controls.lblTime->setText(label);
         return;
     }
     const std::optional<QTime> shown = ClockTexts::readTitleTime(windowTitle());
     if (!shown)
         return;
-    if (shown->minute() != m_now().minute())
-        titleClock();
+    if (shown->minute() != now.minute())
+        titleClock(now);
 }
 
 void ExerciseWindow::changeEvent(QEvent *event)

@@ -61,7 +61,7 @@ private:
     void Form_Activate();
     void Form_Resize();
     void txtAnswer_KeyPress();
-    void titleClock();
+    void titleClock(QTime now);
     void applyExercise(const Exercise &exercise);
     void showMessage(const QString &text);
     bool isMinimisedOrMaximised() const;
