@@ -47,11 +47,8 @@ private:
     {
         if (!m_renderer)
             m_renderer = std::make_unique<QSvgRenderer>(m_path);
-        QPixmap drawn(m_renderer->defaultSize().scaled(size, Qt::KeepAspectRatio));
-        drawn.fill(Qt::transparent);
-        QPainter painter(&drawn);
-        m_renderer->render(&painter);
-        painter.end();
+        const QPixmap drawn =
+            Artwork::render(*m_renderer, m_renderer->defaultSize().scaled(size, Qt::KeepAspectRatio), 1.0);
         if (mode == QIcon::Normal)
             return drawn;
         QStyleOption option;

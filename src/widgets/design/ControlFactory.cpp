@@ -58,8 +58,7 @@ QWidget *makeButton(const Control &d, QPalette &palette, QWidget *parent, Artwor
     auto *button = new QPushButton(text(d.caption), parent);
     if (d.picture != Artwork::Picture::None) {
         button->setIcon(icons.icon(d.picture));
-        const QRect r = twipsRect(d.twips.x(), d.twips.y(), d.twips.width(), d.twips.height());
-        button->setIconSize(d.has(LargePicture) ? r.size() * 3 / 4 : QSize(32, 32));
+        button->setIconSize(d.has(LargePicture) ? toPixels(d.twips).size() * 3 / 4 : QSize(32, 32));
     }
     if (d.back.isSet())
         palette.setColor(QPalette::Button, d.back.color());

@@ -14,11 +14,6 @@
 
 namespace {
 
-QRect pixels(const QRect &twips)
-{
-    return twipsRect(twips.x(), twips.y(), twips.width(), twips.height());
-}
-
 QFont designFont(const Design::Font &design)
 {
     QFont font(QString::fromUtf16(design.family));
@@ -47,7 +42,7 @@ QFont pointsFont(const Design::Font &design, qreal points)
 DesignCanvas::DesignCanvas(QSize clientAreaTwips, Mode mode, QWidget *parent)
     : QFrame(parent)
     , m_mode(mode)
-    , m_clientArea(pixels(QRect(QPoint(0, 0), clientAreaTwips)))
+    , m_clientArea(toPixels(QRect(QPoint(0, 0), clientAreaTwips)))
 {
 }
 
@@ -75,7 +70,7 @@ QRect DesignCanvas::designExtent() const
     QRect extent = m_clientArea;
     for (const Placed &p : m_placed) {
         if (!p.design.has(Design::Hidden) && !p.design.has(Design::Tiny))
-            extent |= pixels(p.design.twips);
+            extent |= toPixels(p.design.twips);
     }
     return extent;
 }
@@ -146,7 +141,7 @@ void DesignCanvas::relayout()
             if (p.control->font() != font)
                 p.control->setFont(font);
         }
-        QRect scaled = pixels(p.design.twips);
+        QRect scaled = toPixels(p.design.twips);
         if (m_mode == Mode::Scaled) {
             const QRectF design = scaled;
             scaled = QRect(QPoint(int(std::lround(offset.x() + design.x() * m_scale)),
@@ -169,7 +164,7 @@ QRect DesignCanvas::keptInside(Placed &p, QRect r)
     for (const Placed &other : std::as_const(m_placed)) {
         if (!p.design.has(Design::KeepsClear) || !other.design.has(Design::OnTop))
             continue;
-        const QRect obstacle = pixels(other.design.twips);
+        const QRect obstacle = toPixels(other.design.twips);
         if (r.top() < obstacle.bottom() && r.left() < obstacle.x())
             shrinkToFit(p, obstacle.x() - 4 - r.left());
     }

@@ -14,7 +14,8 @@ inline constexpr int toPixels(int twips)
     return (twips + (twips >= 0 ? TwipsPerPixel / 2 : -TwipsPerPixel / 2)) / TwipsPerPixel;
 }
 
-inline QRect twipsRect(int left, int top, int width, int height)
+// A rectangle measured in twips, in pixels.
+inline QRect toPixels(const QRect &twips)
 {
-    return QRect(toPixels(left), toPixels(top), toPixels(width), toPixels(height));
+    return QRect(toPixels(twips.x()), toPixels(twips.y()), toPixels(twips.width()), toPixels(twips.height()));
 }

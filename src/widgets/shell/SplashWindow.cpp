@@ -22,11 +22,10 @@ SplashWindow::SplashWindow(QWidget *parent)
     setFixedSize(design.twips / TwipsPerPixel);
     installEventFilter(this);
 
-    const QRect &frame = design.canvasTwips;
-    m_frame = new DesignCanvas(frame.size(), DesignCanvas::Mode::Fixed, this);
+    m_frame = new DesignCanvas(design.canvasTwips.size(), DesignCanvas::Mode::Fixed, this);
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameShape(QFrame::Box);
-    m_frame->setGeometry(twipsRect(frame.x(), frame.y(), frame.width(), frame.height()));
+    m_frame->setGeometry(toPixels(design.canvasTwips));
     m_frame->installEventFilter(this);
     Artwork::IconCache icons;
     m_frame->addAll(design.controls, icons);
