@@ -4,6 +4,7 @@
 
 #include "BoxExercises.h"
 
+#include "Quantities.h"
 #include "Working.h"
 #include "common/Checked16.h"
 
@@ -17,24 +18,11 @@ namespace BoxExercises {
 
 namespace {
 
-// The given-data lines.
-QString lateralGiven(const Measures &m)
-{
-    return u"Superficie laterale= "_s + QString::number(to16(Solid::lateral(m))) + u" cmq"_s;
-}
+// The box's own given-data line.
 QString perimeterGiven(const Measures &m)
 {
     return u"Perimetro= "_s + QString::number(to16(Solid::basePerimeter(m))) + u" cm"_s;
 }
-
-// The expected values.
-float width(const Measures &m) { return m.a; }
-float depth(const Measures &m) { return m.b; }
-float height(const Measures &m) { return m.c; }
-float volume(const Measures &m) { return to16(Solid::volume(m)); }
-float lateral(const Measures &m) { return to16(Solid::lateral(m)); }
-float total(const Measures &m) { return to16(Solid::total(m)); }
-float diagonal(const Measures &m) { return Solid::spaceDiagonal(m); }
 
 // The worked solutions; h is the height's letter.
 QString abh(const Measures &m) { return QStringLiteral("%1·%2·%3").arg(m.a).arg(m.b).arg(m.c); }
@@ -77,13 +65,13 @@ QString depthWorked(const Measures &m, QChar)
 
 constexpr ExerciseKind Kinds[] = {
     // a       d       question                X              given           expected  worked solution
-    {{4, 9}, {1, 3}, u"Volume", NoUnknown, nullptr, volume, volumeWorked},
-    {{3, 8}, {1, 2}, u"Superficie laterale", NoUnknown, nullptr, lateral, lateralWorked},
-    {{3, 8}, {1, 2}, u"Superficie totale", NoUnknown, nullptr, total, totalWorked},
-    {{3, 8}, {1, 2}, u"Diagonale", NoUnknown, nullptr, diagonal, diagonalWorked, true},
-    {{3, 8}, {1, 2}, u"Altezza", UnknownHeight, lateralGiven, height, heightWorked},
-    {{4, 9}, {1, 2}, u"Dimensione a", UnknownWidth, perimeterGiven, width, widthWorked},
-    {{4, 9}, {1, 2}, u"Dimensione b", UnknownDepth, perimeterGiven, depth, depthWorked},
+    {{4, 9}, {1, 3}, u"Volume", NoUnknown, nullptr, Asked::volume, volumeWorked},
+    {{3, 8}, {1, 2}, u"Superficie laterale", NoUnknown, nullptr, Asked::lateral, lateralWorked},
+    {{3, 8}, {1, 2}, u"Superficie totale", NoUnknown, nullptr, Asked::total, totalWorked},
+    {{3, 8}, {1, 2}, u"Diagonale", NoUnknown, nullptr, Asked::diagonal, diagonalWorked, true},
+    {{3, 8}, {1, 2}, u"Altezza", UnknownHeight, Given::lateral, Asked::height, heightWorked},
+    {{4, 9}, {1, 2}, u"Dimensione a", UnknownWidth, perimeterGiven, Asked::width, widthWorked},
+    {{4, 9}, {1, 2}, u"Dimensione b", UnknownDepth, perimeterGiven, Asked::depth, depthWorked},
 };
 static_assert(std::size(Kinds) == KindCount);
 

@@ -4,6 +4,7 @@
 
 #include "CubeExercises.h"
 
+#include "Quantities.h"
 #include "Working.h"
 #include "common/Checked16.h"
 
@@ -19,11 +20,7 @@ namespace {
 
 QString s(const Measures &m) { return n(m.a); }
 
-// The given-data lines.
-QString lateralGiven(const Measures &m)
-{
-    return u"Superficie laterale= "_s + QString::number(to16(Solid::lateral(m))) + u" cmq"_s;
-}
+// The cube's own given-data lines; the edge is its width.
 QString perimeterGiven(const Measures &m)
 {
     return u"Perimetro di base = "_s + QString::number(to16(Solid::basePerimeter(m))) + u" cm"_s;
@@ -33,12 +30,7 @@ QString volumeGiven(const Measures &m)
     return u"Volume = "_s + QString::number(to16(Solid::volume(m))) + u" cmc"_s;
 }
 
-// The expected values.
-float edge(const Measures &m) { return m.a; }
-float volume(const Measures &m) { return to16(Solid::volume(m)); }
-float lateral(const Measures &m) { return to16(Solid::lateral(m)); }
-float total(const Measures &m) { return to16(Solid::total(m)); }
-float diagonal(const Measures &m) { return Solid::spaceDiagonal(m); }
+constexpr auto edge = Asked::width;
 
 // The worked solutions.
 QString volumeWorked(const Measures &m, QChar = {})
@@ -76,15 +68,15 @@ QString totalFromPerimeterWorked(const Measures &m, QChar) { return edgeFromPeri
 
 constexpr ExerciseKind Kinds[] = {
     // edge     step    question                X            given           expected  worked solution
-    {{4, 14}, {0, 0}, u"Volume", NoUnknown, nullptr, volume, volumeWorked},
-    {{1, 11}, {0, 0}, u"Superficie laterale", NoUnknown, nullptr, lateral, lateralWorked},
-    {{1, 11}, {0, 0}, u"Superficie totale", NoUnknown, nullptr, total, totalWorked},
-    {{1, 10}, {0, 0}, u"Diagonale", NoUnknown, nullptr, diagonal, diagonalWorked, true},
-    {{1, 10}, {0, 0}, u"Spigolo AB", UnknownEdge, lateralGiven, edge, edgeFromLateralWorked},
-    {{1, 10}, {0, 0}, u"Volume", UnknownEdge, perimeterGiven, volume, volumeFromPerimeterWorked},
+    {{4, 14}, {0, 0}, u"Volume", NoUnknown, nullptr, Asked::volume, volumeWorked},
+    {{1, 11}, {0, 0}, u"Superficie laterale", NoUnknown, nullptr, Asked::lateral, lateralWorked},
+    {{1, 11}, {0, 0}, u"Superficie totale", NoUnknown, nullptr, Asked::total, totalWorked},
+    {{1, 10}, {0, 0}, u"Diagonale", NoUnknown, nullptr, Asked::diagonal, diagonalWorked, true},
+    {{1, 10}, {0, 0}, u"Spigolo AB", UnknownEdge, Given::lateral, edge, edgeFromLateralWorked},
+    {{1, 10}, {0, 0}, u"Volume", UnknownEdge, perimeterGiven, Asked::volume, volumeFromPerimeterWorked},
     {{1, 14}, {0, 0}, u"Spigolo AB", UnknownEdge, volumeGiven, edge, edgeFromVolumeWorked},
-    {{1, 14}, {0, 0}, u"Superficie laterale", UnknownEdge, perimeterGiven, lateral, lateralFromPerimeterWorked},
-    {{1, 14}, {0, 0}, u"Superficie totale", UnknownEdge, perimeterGiven, total, totalFromPerimeterWorked},
+    {{1, 14}, {0, 0}, u"Superficie laterale", UnknownEdge, perimeterGiven, Asked::lateral, lateralFromPerimeterWorked},
+    {{1, 14}, {0, 0}, u"Superficie totale", UnknownEdge, perimeterGiven, Asked::total, totalFromPerimeterWorked},
 };
 static_assert(std::size(Kinds) == KindCount);
 
