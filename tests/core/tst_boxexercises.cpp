@@ -89,9 +89,9 @@ void BoxExercisesTest::workedCases()
     QFETCH(float, expected);
 
     const Exercise e = BoxExercises::make(kind, qint16(a), qint16(d), qint16(t));
-    QCOMPARE(e.widthCaption, width);
-    QCOMPARE(e.depthCaption, depth);
-    QCOMPARE(e.heightCaption, height);
+    QCOMPARE(e.captions[0], width);
+    QCOMPARE(e.captions[1], depth);
+    QCOMPARE(e.captions[2], height);
     QCOMPARE(e.question, question);
     QCOMPARE(e.givenLine, given);
     QCOMPARE(e.expected, expected);
@@ -103,9 +103,9 @@ void BoxExercisesTest::everyDrawAgainstIndependentArithmetic()
         forEveryDraw(kind, [kind](Draws in, const Exercise &e) {
             const int a = in.a, b = in.a - in.d, c = in.a + in.d + 1 - in.t;
             QVERIFY(1 <= b && b < a && a < c);
-            QCOMPARE(int(e.width), a);
-            QCOMPARE(int(e.depth), b);
-            QCOMPARE(int(e.height), c);
+            QCOMPARE(int(e.measures.a), a);
+            QCOMPARE(int(e.measures.b), b);
+            QCOMPARE(int(e.measures.c), c);
             const double want[] = {0,
                                    double(a * b * c),
                                    double(2 * (a + b) * c),
@@ -117,9 +117,9 @@ void BoxExercisesTest::everyDrawAgainstIndependentArithmetic()
             QCOMPARE(e.expected, float(want[kind]));
             QCOMPARE(e.hasGivenLine(), kind >= 5);
             // The "X" stands where the asked measure would be, and nowhere else.
-            QCOMPARE(e.heightCaption == u"X", kind == 5);
-            QCOMPARE(e.widthCaption == u"X", kind == 6);
-            QCOMPARE(e.depthCaption == u"X", kind == 7);
+            QCOMPARE(e.captions[2] == u"X", kind == 5);
+            QCOMPARE(e.captions[0] == u"X", kind == 6);
+            QCOMPARE(e.captions[1] == u"X", kind == 7);
         });
     }
 }
@@ -160,8 +160,8 @@ void BoxExercisesTest::extremes()
 void BoxExercisesTest::diagonalIsNeverWholeNorOnAHalf()
 {
     forEveryDraw(4, [](Draws, const Exercise &e) {
-        const double root = std::sqrt(double(e.width) * e.width + double(e.depth) * e.depth
-                                      + double(e.height) * e.height);
+        const double root = std::sqrt(double(e.measures.a) * e.measures.a + double(e.measures.b) * e.measures.b
+                                      + double(e.measures.c) * e.measures.c);
         QVERIFY(root != std::floor(root));
         const double tenths = root * 10;
         QVERIFY(std::fabs(tenths - std::floor(tenths) - 0.5) > 1e-6);

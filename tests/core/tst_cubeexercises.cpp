@@ -66,9 +66,9 @@ void CubeExercisesTest::kinds()
     QFETCH(float, expected);
 
     const Exercise e = CubeExercises::make(kind, qint16(edge));
-    QCOMPARE(e.heightCaption, caption);
-    QCOMPARE(e.widthCaption, caption);
-    QCOMPARE(e.depthCaption, caption);
+    QCOMPARE(e.captions[2], caption);
+    QCOMPARE(e.captions[0], caption);
+    QCOMPARE(e.captions[1], caption);
     QCOMPARE(e.question, question);
     QCOMPARE(e.givenLine, given);
     QCOMPARE(e.expected, expected);

@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Arbitrary 32-bit floats through the digit patterns, and arbitrary text
-// through the Italian number reading.
+// through the Italian number reading, as a float and in hundredths.
 
 #include "common/ItalianNumber.h"
 #include "common/NumberFormat.h"
@@ -57,5 +57,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const std::optional<float> read = ItalianNumber::toFloat(text);
     if (read && !std::isfinite(*read))
         fault("read a number that is no number", text);
+    // Hundredths are read only from what also reads as that number, and
+    // written back they read the same.
+    if (const std::optional<qint64> hundredths = ItalianNumber::toHundredths(text)) {
+        if (!read || std::fabs(double(*read) - double(*hundredths) / 100.0) > 1e-6 * (1.0 + std::fabs(*read)))
+            fault("hundredths differ from the number read", text);
+        if (ItalianNumber::toHundredths(ItalianNumber::fromHundredths(*hundredths)) != hundredths)
+            fault("hundredths written and read back differ", text);
+    }
     return 0;
 }

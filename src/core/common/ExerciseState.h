@@ -17,7 +17,8 @@ struct ExerciseState
     qint16 intNumA = 0;       // first random measure
     float sngExpected = 0.0f; // what the answer check accepts
     float sngAnswer = 0.0f;   // the pupil's last answer as a number
-    qint16 intNumB = 0;       // second random measure (box and prism only)
+    qint16 intNumB = 0;       // second random measure, where the window draws one
+    bool blnTimesPi = false;  // the round solids: sngExpected is the number that multiplies π
 };
 
 static_assert(sizeof(qint16) == 2 && sizeof(float) == 4,

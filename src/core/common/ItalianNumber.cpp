@@ -28,4 +28,45 @@ std::optional<float> toFloat(const QString &text)
     return static_cast<float>(value);
 }
 
+std::optional<qint64> toHundredths(QStringView text)
+{
+    const qsizetype comma = text.indexOf(u',');
+    const QStringView whole = comma < 0 ? text : text.left(comma);
+    QStringView fraction = comma < 0 ? QStringView() : text.mid(comma + 1);
+    if (whole.isEmpty())
+        return std::nullopt; // "", a lone comma, ",5": no whole part written
+    while (!fraction.isEmpty() && fraction.back() == u'0')
+        fraction.chop(1);
+    // Eighteen digits stay far inside 64 bits, hundredths included.
+    if (whole.size() > 16 || fraction.size() > 2)
+        return std::nullopt;
+    qint64 value = 0;
+    for (QChar c : whole) {
+        if (!c.isDigit() || c.unicode() > u'9')
+            return std::nullopt;
+        value = value * 10 + (c.unicode() - u'0');
+    }
+    value *= 100;
+    qint64 place = 10;
+    for (QChar c : fraction) {
+        if (!c.isDigit() || c.unicode() > u'9')
+            return std::nullopt;
+        value += (c.unicode() - u'0') * place;
+        place /= 10;
+    }
+    return value;
+}
+
+QString fromHundredths(qint64 hundredths)
+{
+    QString text = QString::number(hundredths / 100);
+    const qint64 cents = hundredths % 100;
+    if (cents == 0)
+        return text;
+    QString fraction = QStringLiteral("%1").arg(cents, 2, 10, QLatin1Char('0'));
+    if (fraction.endsWith(u'0'))
+        fraction.chop(1);
+    return text + locale().decimalPoint() + fraction;
+}
+
 } // namespace ItalianNumber

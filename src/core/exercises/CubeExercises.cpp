@@ -33,28 +33,28 @@ QString volumeGiven(const Measures &m)
 constexpr auto edge = Asked::width;
 
 // The worked solutions.
-QString volumeWorked(const Measures &m, QChar = {})
+QString volumeWorked(const Measures &m)
 {
     return equals({u"V = s³"_s, s(m) + u"³"_s, n(Solid::volume(m)) + u" cmc"_s});
 }
-QString lateralWorked(const Measures &m, QChar = {})
+QString lateralWorked(const Measures &m)
 {
     return equals({u"Sl = 4·s²"_s, u"4·"_s + Working::squared(m.a), n(Solid::lateral(m)) + u" cmq"_s});
 }
-QString totalWorked(const Measures &m, QChar = {})
+QString totalWorked(const Measures &m)
 {
     return equals({u"St = 6·s²"_s, u"6·"_s + Working::squared(m.a), n(Solid::total(m)) + u" cmq"_s});
 }
-QString diagonalWorked(const Measures &m, QChar)
+QString diagonalWorked(const Measures &m)
 {
     return Working::diagonal(u"d = s·√3"_s, m);
 }
-QString edgeFromLateralWorked(const Measures &m, QChar)
+QString edgeFromLateralWorked(const Measures &m)
 {
     return QStringLiteral("Sl = 4·s² = %1 cmq, quindi s² = %1 : 4 = %2 e s = %3 cm")
         .arg(n(Solid::lateral(m)), n(Solid::baseArea(m)), s(m));
 }
-QString edgeFromVolumeWorked(const Measures &m, QChar)
+QString edgeFromVolumeWorked(const Measures &m)
 {
     return QStringLiteral("V = s³ = %1 cmc, quindi s = ³√%1 = %2 cm").arg(n(Solid::volume(m)), s(m));
 }
@@ -62,21 +62,21 @@ QString edgeFromPerimeter(const Measures &m)
 {
     return QStringLiteral("s = p : 4 = %1 : 4 = %2 cm, ").arg(n(Solid::basePerimeter(m)), s(m));
 }
-QString volumeFromPerimeterWorked(const Measures &m, QChar) { return edgeFromPerimeter(m) + volumeWorked(m); }
-QString lateralFromPerimeterWorked(const Measures &m, QChar) { return edgeFromPerimeter(m) + lateralWorked(m); }
-QString totalFromPerimeterWorked(const Measures &m, QChar) { return edgeFromPerimeter(m) + totalWorked(m); }
+QString volumeFromPerimeterWorked(const Measures &m) { return edgeFromPerimeter(m) + volumeWorked(m); }
+QString lateralFromPerimeterWorked(const Measures &m) { return edgeFromPerimeter(m) + lateralWorked(m); }
+QString totalFromPerimeterWorked(const Measures &m) { return edgeFromPerimeter(m) + totalWorked(m); }
 
 constexpr ExerciseKind Kinds[] = {
-    // edge     step    question                X            given           expected  worked solution
-    {{4, 14}, {0, 0}, u"Volume", NoUnknown, nullptr, Asked::volume, volumeWorked},
-    {{1, 11}, {0, 0}, u"Superficie laterale", NoUnknown, nullptr, Asked::lateral, lateralWorked},
-    {{1, 11}, {0, 0}, u"Superficie totale", NoUnknown, nullptr, Asked::total, totalWorked},
-    {{1, 10}, {0, 0}, u"Diagonale", NoUnknown, nullptr, Asked::diagonal, diagonalWorked, true},
-    {{1, 10}, {0, 0}, u"Spigolo AB", UnknownEdge, Given::lateral, edge, edgeFromLateralWorked},
-    {{1, 10}, {0, 0}, u"Volume", UnknownEdge, perimeterGiven, Asked::volume, volumeFromPerimeterWorked},
-    {{1, 14}, {0, 0}, u"Spigolo AB", UnknownEdge, volumeGiven, edge, edgeFromVolumeWorked},
-    {{1, 14}, {0, 0}, u"Superficie laterale", UnknownEdge, perimeterGiven, Asked::lateral, lateralFromPerimeterWorked},
-    {{1, 14}, {0, 0}, u"Superficie totale", UnknownEdge, perimeterGiven, Asked::total, totalFromPerimeterWorked},
+    // edge     step    question               X          given           expected         worked solution
+    {{4, 14}, {0, 0}, u"Volume",              NoPlace,   nullptr,        Asked::volume,   volumeWorked},
+    {{1, 11}, {0, 0}, u"Superficie laterale", NoPlace,   nullptr,        Asked::lateral,  lateralWorked},
+    {{1, 11}, {0, 0}, u"Superficie totale",   NoPlace,   nullptr,        Asked::total,    totalWorked},
+    {{1, 10}, {0, 0}, u"Diagonale",           NoPlace,   nullptr,        Asked::diagonal, diagonalWorked, nullptr, Diagonal},
+    {{1, 10}, {0, 0}, u"Spigolo AB",          PlacesABC, Given::lateral, edge,            edgeFromLateralWorked},
+    {{1, 10}, {0, 0}, u"Volume",              PlacesABC, perimeterGiven, Asked::volume,   volumeFromPerimeterWorked},
+    {{1, 14}, {0, 0}, u"Spigolo AB",          PlacesABC, volumeGiven,    edge,            edgeFromVolumeWorked},
+    {{1, 14}, {0, 0}, u"Superficie laterale", PlacesABC, perimeterGiven, Asked::lateral,  lateralFromPerimeterWorked},
+    {{1, 14}, {0, 0}, u"Superficie totale",   PlacesABC, perimeterGiven, Asked::total,    totalFromPerimeterWorked},
 };
 static_assert(std::size(Kinds) == KindCount);
 
@@ -89,9 +89,9 @@ constexpr LikelyMistake Mistakes[] = {
     {[](const Measures &m) { return int(m.a); }, u"Hai scritto lo spigolo."},
 };
 
-Measures cube(qint16 s, qint16, qint16) { return {s, s, s}; }
+Measures cube(qint16 s, qint16, qint16) { return {s, s, s, 0}; }
 
-constexpr ExerciseSet Cube{Kinds, KindCount, false, cube, Mistakes, int(std::size(Mistakes))};
+constexpr ExerciseSet Cube{Kinds, KindCount, ExerciseSet::First, PlacesABC, cube, Mistakes, int(std::size(Mistakes))};
 
 } // namespace
 

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <array>
 
 struct ExerciseSet;
 
@@ -18,23 +19,25 @@ struct DrawRange
     int high;
 };
 
+// The four places of a figure where a measure is written, in the order of
+// Measures: Lbla, lblb, Lblalt, lblc.
+inline constexpr int MeasurePlaces = 4;
+
 // One drawn exercise, as the window shows it: the frame applies it to its
 // controls and keeps the expected value for the answer check.
 struct Exercise
 {
     const ExerciseSet *set = nullptr; // the solid's table, for the worked solution
     qint16 kind = 0;
-    qint16 width = 0;  // a
-    qint16 depth = 0;  // b
-    qint16 height = 0; // c (the prism calls it h)
+    Measures measures;
 
-    QString widthCaption;  // Lbla: a number or "X"
-    QString depthCaption;  // lblb
-    QString heightCaption; // Lblalt
-    QString givenLine;     // lblsl; empty when the kind gives nothing beside the figure
-    QString question;      // Label5
-    float expected = 0.0f;
+    // Each place's text: a number, "X", or none where the solid has no measure.
+    std::array<QString, MeasurePlaces> captions;
+    QString givenLine; // lblsl; empty when the kind gives nothing beside the figure
+    QString question;  // Label5
+    QString unit;      // Text1; empty where the window keeps its designed "cm"
+    float expected = 0.0f; // with timesPi, the number that multiplies π
+    bool timesPi = false;
 
     bool hasGivenLine() const { return !givenLine.isEmpty(); }
-    Measures measures() const { return {width, depth, height}; }
 };

@@ -36,16 +36,20 @@ Exercise ExerciseSet::make(int number, qint16 first, qint16 step, qint16 t) cons
     Exercise e;
     e.set = this;
     e.kind = qint16(number);
-    e.width = m.a;
-    e.depth = m.b;
-    e.height = m.c;
+    e.measures = m;
+    const qint16 values[MeasurePlaces] = {m.a, m.b, m.c, m.d};
+    for (int place = 0; place < MeasurePlaces; ++place) {
+        const quint8 bit = quint8(1 << place);
+        if (places & bit)
+            e.captions[place] = caption(values[place], k.unknown & bit);
+    }
     e.question = QString::fromUtf16(k.question);
-    e.widthCaption = caption(m.a, k.unknown & UnknownWidth);
-    e.depthCaption = caption(m.b, k.unknown & UnknownDepth);
-    e.heightCaption = caption(m.c, k.unknown & UnknownHeight);
     if (k.given)
         e.givenLine = k.given(m);
+    if (k.unit)
+        e.unit = QString::fromUtf16(k.unit);
     e.expected = k.expected(m);
+    e.timesPi = k.has(TimesPi);
     return e;
 }
 
@@ -57,13 +61,17 @@ Exercise ExerciseSet::draw(ExerciseState &state, RandomSource &random) const
     random.reseedFromClock();
     const ExerciseKind &k = kind(state.intMode);
     state.intNumA = qint16(between(random, k.first));
+    qint16 step = 0;
     qint16 t = 0;
-    if (drawsStep) {
+    if (draws >= FirstAndStep) {
         state.intNumB = qint16(between(random, k.step));
-        t = qint16(random.between(0, 1));
+        step = state.intNumB;
     }
+    if (draws == FirstStepAndTurn)
+        t = qint16(random.between(0, 1));
 
-    Exercise e = make(state.intMode, state.intNumA, drawsStep ? state.intNumB : qint16(0), t);
+    Exercise e = make(state.intMode, state.intNumA, step, t);
     state.sngExpected = e.expected;
+    state.blnTimesPi = e.timesPi;
     return e;
 }

@@ -9,8 +9,16 @@
 
 #include <QString>
 
-// What the kinds of both solids ask for and give, as their rows name them.
+// What the kinds ask for and give, as their rows name them.
 namespace Asked {
+
+// Any whole quantity of a solid, as the expected value (the factor of π
+// where the kind has π).
+template <int (*quantity)(const Measures &)>
+float of(const Measures &m)
+{
+    return to16(quantity(m));
+}
 
 inline float width(const Measures &m) { return m.a; }
 inline float depth(const Measures &m) { return m.b; }

@@ -7,17 +7,19 @@
 #include <QtGlobal>
 #include <cmath>
 
-// The measures of a solid on a rectangular base: width a, depth b, height c.
-// The cube is the box with a = b = c, the prism window's solid is the box
-// with its height called h.
+// The measures written on a solid's figure, one for each of its four places:
+// Lbla shows a, lblb b, Lblalt c and lblc d. The box's are its width, depth
+// and height (the cube's all its one edge); every other solid says in its
+// own table which of its measures stands in which place.
 struct Measures
 {
     qint16 a = 0;
     qint16 b = 0;
     qint16 c = 0;
+    qint16 d = 0;
 };
 
-// The formulas, written once for the generators and the worked solutions.
+// The box's formulas, written once for the generators and the worked solutions.
 namespace Solid {
 
 inline int volume(const Measures &m) { return m.a * m.b * m.c; }

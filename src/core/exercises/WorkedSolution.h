@@ -15,14 +15,15 @@
 // the row of the exercise's kind and the table of its solid.
 namespace WorkedSolution {
 
-// The working, on one line: "V = a·b·c = 4·3·6 = 72 cmc". The height is
-// called heightLetter ('c' for the box, 'h' for the prism).
-QString working(const Exercise &exercise, QChar heightLetter = u'c');
+// The working, on one line: "V = a·b·c = 4·3·6 = 72 cmc".
+QString working(const Exercise &exercise);
 
-// "Hai calcolato la superficie totale." when the answer is such a quantity.
+// "Hai calcolato la superficie totale." when the answer is such a quantity
+// (with π, in either form), or a slip of the kind's own: a diagonal cut
+// instead of rounded, π taken as other than 3,14.
 std::optional<QString> likelyMistake(const Exercise &exercise, float answer);
 
 // The mistake, if any, then the working, on two lines.
-QString afterWrongAnswer(const Exercise &exercise, float answer, QChar heightLetter = u'c');
+QString afterWrongAnswer(const Exercise &exercise, float answer);
 
 } // namespace WorkedSolution

@@ -4,7 +4,9 @@
 
 #include "Working.h"
 
+#include "common/ItalianNumber.h"
 #include "common/NumberFormat.h"
+#include "common/PiApproximation.h"
 
 #include <QStringList>
 #include <cmath>
@@ -40,6 +42,28 @@ QString diagonal(const QString &formula, const Measures &m)
 {
     return equals({formula, rootOfSquares(m), u"√"_s + n(Solid::diagonalSquared(m))}) + u" ≈ "_s
         + n(Solid::spaceDiagonal(m)) + u" cm"_s;
+}
+
+QString timesPi(int factor)
+{
+    return n(factor) + u"π"_s;
+}
+
+QString piResult(int factor, QStringView unit)
+{
+    const QString approximately = ItalianNumber::fromHundredths(PiApproximation::hundredthsOf(factor));
+    const QString u = unit.toString();
+    return timesPi(factor) + u' ' + u + u" ≈ "_s + approximately + u' ' + u;
+}
+
+QString given(QStringView quantity, int value, QStringView unit)
+{
+    return quantity.toString() + u" = "_s + n(value) + u' ' + unit.toString();
+}
+
+QString givenTimesPi(QStringView quantity, int factor, QStringView unit)
+{
+    return quantity.toString() + u" = "_s + timesPi(factor) + u' ' + unit.toString();
 }
 
 } // namespace Working

@@ -27,4 +27,15 @@ QString equals(std::initializer_list<QString> parts);
 // "√(…) = √61 ≈ 7,8 cm", after the formula given.
 QString diagonal(const QString &formula, const Measures &m);
 
+// A number times π: "45π".
+QString timesPi(int factor);
+
+// A result in π and its value with π = 3,14: "45π cmc ≈ 141,3 cmc".
+QString piResult(int factor, QStringView unit);
+
+// The given-data lines of the new solids: "Volume = 48 cmc", and with π
+// "Volume = 45π cmc".
+QString given(QStringView quantity, int value, QStringView unit);
+QString givenTimesPi(QStringView quantity, int factor, QStringView unit);
+
 } // namespace Working

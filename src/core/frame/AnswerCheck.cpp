@@ -8,14 +8,32 @@
 #include "common/Checked16.h"
 #include "common/ItalianNumber.h"
 #include "common/NumberFormat.h"
+#include "common/PiApproximation.h"
 
 #include <cmath>
 
-QString AnswerCheck::wrongVerdict(float expected)
+namespace {
+
+// With π, the factor itself is right, and so is the factor times 3,14
+// written to the hundredth or shorter, compared in whole hundredths.
+bool isRight(const ExerciseState &state, const QString &typed)
+{
+    if (state.sngAnswer == state.sngExpected)
+        return true;
+    if (!state.blnTimesPi || state.sngExpected != std::floor(state.sngExpected))
+        return false;
+    const std::optional<qint64> hundredths = ItalianNumber::toHundredths(typed);
+    return hundredths && *hundredths == PiApproximation::hundredthsOf(qint64(state.sngExpected));
+}
+
+} // namespace
+
+QString AnswerCheck::wrongVerdict(float expected, bool timesPi)
 {
     const bool whole = expected == std::floor(expected);
     return FrameTexts::wrongPrefix()
-        + NumberFormat::format(expected, whole ? NumberFormat::Plain4 : NumberFormat::TwoDecimals);
+        + NumberFormat::format(expected, whole ? NumberFormat::Plain4 : NumberFormat::TwoDecimals)
+        + (timesPi ? FrameTexts::pi() : QString());
 }
 
 AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &typed,
@@ -39,7 +57,7 @@ AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &type
         return result;
     };
 
-    if (state.sngAnswer == state.sngExpected) {
+    if (isRight(state, result.answerText)) {
         const auto right = checkedAdd16(state.intRight, 1);
         if (!right)
             return full();
@@ -52,7 +70,7 @@ AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &type
             return full();
         state.intWrong = *wrong;
         result.outcome = Outcome::Wrong;
-        result.verdict = wrongVerdict(state.sngExpected);
+        result.verdict = wrongVerdict(state.sngExpected, state.blnTimesPi);
         result.wrongScore = NumberFormat::format(state.intWrong, NumberFormat::Count3);
     }
     result.rightScore = NumberFormat::format(state.intRight, NumberFormat::Count4);

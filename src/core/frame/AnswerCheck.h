@@ -10,8 +10,10 @@
 #include <optional>
 
 // The check run when the pupil presses Enter in the answer box: reads the
-// typed text as a number, compares it exactly with the expected value, counts
-// it and says what the window must now show. Only what changes is set.
+// typed text as a number, compares it exactly with the expected value (and,
+// where the answer is a number times π, with that number times 3,14 in
+// hundredths), counts it and says what the window must now show. Only what
+// changes is set.
 class AnswerCheck
 {
 public:
@@ -35,6 +37,7 @@ public:
 
     static Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict);
 
-    // "Sbagliato!! " and the expected value, whole or with its decimals.
-    static QString wrongVerdict(float expected);
+    // "Sbagliato!! " and the expected value, whole or with its decimals,
+    // followed by "π" where it multiplies π.
+    static QString wrongVerdict(float expected, bool timesPi = false);
 };

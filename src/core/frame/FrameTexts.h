@@ -11,6 +11,7 @@
 namespace FrameTexts {
 
 inline QString wrongPrefix() { return QStringLiteral("Sbagliato!! "); }
+inline QString pi() { return QStringLiteral("π"); }
 // Short enough for the verdict's box at the design's size.
 inline QString notANumber() { return QStringLiteral("Numero non valido"); }
 inline QString countersFull() { return QStringLiteral("Ricomincia: Nuovo gioco"); }

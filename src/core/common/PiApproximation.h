@@ -1,0 +1,17 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QtGlobal>
+
+// π as the school writes it, 3,14, counted in hundredths so that a value
+// k · 3,14 is compared exactly, never through a float that could miss it.
+namespace PiApproximation {
+
+inline constexpr qint64 Hundredths = 314;
+
+inline qint64 hundredthsOf(qint64 factor) { return factor * Hundredths; }
+
+} // namespace PiApproximation

@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QtGlobal>
+#include <iterator>
+#include <utility>
+
+// Right triangles with whole sides, the ones a school book uses: legs p < q,
+// hypotenuse r, primitive or a small multiple. The prism's base and the
+// right triangles inside the pyramid and the cone are drawn from them.
+namespace Triples {
+
+struct Triple
+{
+    qint16 p;
+    qint16 q;
+    qint16 r;
+};
+
+inline constexpr Triple All[] = {
+    {3, 4, 5}, {6, 8, 10}, {5, 12, 13}, {9, 12, 15}, {8, 15, 17}, {12, 16, 20}, {7, 24, 25},
+};
+inline constexpr int Count = int(std::size(All));
+
+// The triple numbered from 1, its legs in turn order: (p, q), or (q, p)
+// when turned.
+inline Triple nth(int number, bool turned)
+{
+    Q_ASSERT(number >= 1 && number <= Count);
+    Triple t = All[number - 1];
+    if (turned)
+        std::swap(t.p, t.q);
+    return t;
+}
+
+} // namespace Triples
