@@ -63,9 +63,8 @@ int main(int argc, char *argv[])
 
     // A fixed clock, so the same exercises come out each time.
     RandomSource random([] { return qint64(20261208); });
-    const WindowProfile profiles[] = {ExerciseProfiles::cube(), ExerciseProfiles::box(),
-                                      ExerciseProfiles::prism()};
-    for (const WindowProfile &profile : profiles) {
+    for (const ProfileSource source : ExerciseProfiles::all()) {
+        const WindowProfile profile = source();
         ExerciseWindow window(profile, random);
         window.load();
         window.setWindowState(Qt::WindowNoState);

@@ -9,6 +9,7 @@
 #include "frame/AnswerCheck.h"
 #include "frame/FrameTexts.h"
 #include "window/ExerciseWindow.h"
+#include "exercises/ExerciseSet.h"
 #include "common/NumberFormat.h"
 #include "definitions/ExerciseProfiles.h"
 
@@ -129,8 +130,8 @@ void ExerciseWindowTest::showingDrawsAnExercise()
     QCOMPARE(c().Label5->palette().color(QPalette::WindowText), QColor(255, 0, 255));
     QCOMPARE(c().lblsl->isVisibleTo(m_window.get()), s.intMode >= 5);
     QCOMPARE(c().Lbla->text() == QStringLiteral("X"), s.intMode >= 5);
-    for (QLabel *unit : c().Label2)
-        QVERIFY(unit->isVisibleTo(m_window.get()));
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(c().Label2[i]->isVisibleTo(m_window.get()));
     QVERIFY(!c().Lblpro1->isVisibleTo(m_window.get()));
 }
 
@@ -389,6 +390,10 @@ void ExerciseWindowTest::rightVerdictOfEachWindow_data()
     QTest::newRow("cubi") << 0 << "Esatto. Ok!!!" << "cubi";
     QTest::newRow("Tavolas") << 1 << "Esatto. Ok!!" << "Tavolas";
     QTest::newRow("Tavola") << 2 << "Esatto, è incredibile!!!" << "Tavola";
+    QTest::newRow("Piramide") << 3 << "Esatto, bravo!!!" << "Piramide";
+    QTest::newRow("Cilindro") << 4 << "Esatto. Ottimo!!!" << "Cilindro";
+    QTest::newRow("Cono") << 5 << "Esatto, perfetto!!!" << "Cono";
+    QTest::newRow("Sfera") << 6 << "Esatto. Grande!!!" << "Sfera";
 }
 
 void ExerciseWindowTest::rightVerdictOfEachWindow()
@@ -396,19 +401,18 @@ void ExerciseWindowTest::rightVerdictOfEachWindow()
     QFETCH(int, profile);
     QFETCH(QString, verdict);
     QFETCH(QString, name);
-    const WindowProfile profiles[] = {ExerciseProfiles::cube(), ExerciseProfiles::box(),
-                                      ExerciseProfiles::prism()};
-    m_window = std::make_unique<ExerciseWindow>(profiles[profile], *m_random);
+    m_window = std::make_unique<ExerciseWindow>(ExerciseProfiles::all().at(profile)(), *m_random);
     m_window->load();
     QCOMPARE(m_window->objectName(), name);
-    const int kinds = profile == 0 ? 9 : 7;
+    const int kinds = m_window->profile().exercises->kindCount;
     QVERIFY(m_window->state().intMode >= 1 && m_window->state().intMode <= kinds);
 
     answer(typedFor(m_window->state().sngExpected));
     QCOMPARE(c().lblMessage->text(), verdict);
     c().txtAnswer->setFocus();
     answer(typedFor(m_window->state().sngExpected + 2));
-    QCOMPARE(c().lblMessage->text(), AnswerCheck::wrongVerdict(m_window->state().sngExpected));
+    QCOMPARE(c().lblMessage->text(),
+             AnswerCheck::wrongVerdict(m_window->state().sngExpected, m_window->state().blnTimesPi));
     QCOMPARE(c().lblScore2->text(), QStringLiteral("2"));
     QVERIFY(!c().lblSolution->text().isEmpty());
 

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <vector>
 #include <QTest>
 #include <memory>
 
@@ -47,11 +48,10 @@ void MonkeyTest::randomPupil()
                               : seed);
 
     RandomSource random;
-    Window windows[3];
-    const WindowProfile profiles[] = {ExerciseProfiles::cube(), ExerciseProfiles::box(),
-                                      ExerciseProfiles::prism()};
-    for (int i = 0; i < 3; ++i) {
-        windows[i].window = std::make_unique<ExerciseWindow>(profiles[i], random);
+    const QList<ProfileSource> profiles = ExerciseProfiles::all();
+    std::vector<Window> windows(profiles.size());
+    for (int i = 0; i < int(windows.size()); ++i) {
+        windows[i].window = std::make_unique<ExerciseWindow>(profiles[i](), random);
         // A stand-in that starts and ends at once.
         windows[i].window->setCalculator(CalculatorLauncher({{QStringLiteral("true"), {}}}));
     }
@@ -62,7 +62,7 @@ void MonkeyTest::randomPupil()
         if (dice.bounded(2000) == 0) {
             // The pupil closes this window and another one is opened.
             current->window->close();
-            current = &windows[dice.bounded(3)];
+            current = &windows[dice.bounded(int(windows.size()))];
             current->window->load();
             current->answered = false;
             current->right = current->wrong = 0;
@@ -154,7 +154,7 @@ void MonkeyTest::checkInvariants(Window &w)
         QVERIFY(c.lblMessage->text().isEmpty() || c.lblMessage->text() == FrameTexts::notANumber());
     }
     QVERIFY(AnswerKeys::isTypeable(c.txtAnswer->text()));
-    QVERIFY(c.txtAnswer->text().size() <= AnswerBox::MaxCharacters);
+    QVERIFY(c.txtAnswer->text().size() <= w.window->profile().answerLength);
 }
 
 QTEST_MAIN(MonkeyTest)

@@ -154,6 +154,10 @@ void ShellTest::oneWindowAtATimeToAnExerciseWindow_data()
     QTest::newRow("cube") << "Command3" << "cubi";
     QTest::newRow("box") << "cmdBox" << "Tavolas";
     QTest::newRow("prism") << "cmdPrism" << "Tavola";
+    QTest::newRow("pyramid") << "cmdPyramid" << "Piramide";
+    QTest::newRow("cylinder") << "cmdCylinder" << "Cilindro";
+    QTest::newRow("cone") << "cmdCone" << "Cono";
+    QTest::newRow("sphere") << "cmdSphere" << "Sfera";
 }
 
 void ShellTest::oneWindowAtATimeToAnExerciseWindow()

@@ -77,15 +77,17 @@ void WindowClockTest::maximisedShowsTitleAndRunningLabel_data()
     QTest::newRow("cubi") << 0 << "Ripassiamo le formule del cubo";
     QTest::newRow("Tavolas") << 1 << "Giocare con i solidi";
     QTest::newRow("Tavola") << 2 << "Giocare con il Teorema di Pitagora";
+    QTest::newRow("Piramide") << 3 << "Ripassiamo le formule della piramide";
+    QTest::newRow("Cilindro") << 4 << "Ripassiamo le formule del cilindro";
+    QTest::newRow("Cono") << 5 << "Ripassiamo le formule del cono";
+    QTest::newRow("Sfera") << 6 << "Ripassiamo le formule della sfera";
 }
 
 void WindowClockTest::maximisedShowsTitleAndRunningLabel()
 {
     QFETCH(int, profile);
     QFETCH(QString, descriptive);
-    const WindowProfile profiles[] = {ExerciseProfiles::cube(), ExerciseProfiles::box(),
-                                      ExerciseProfiles::prism()};
-    m_window = std::make_unique<ExerciseWindow>(profiles[profile], m_random);
+    m_window = std::make_unique<ExerciseWindow>(ExerciseProfiles::all().at(profile)(), m_random);
     m_window->setTimeSource([this] { return m_now; });
     m_window->load();
 

@@ -29,9 +29,10 @@ const QSize FullHd(1920, 1080);
 
 WindowProfile profileNamed(const QString &name)
 {
-    for (const WindowProfile &p : {ExerciseProfiles::cube(), ExerciseProfiles::box(), ExerciseProfiles::prism()})
-        if (p.windowName == name)
+    for (const ProfileSource source : ExerciseProfiles::all()) {
+        if (WindowProfile p = source(); p.windowName == name)
             return p;
+    }
     return {};
 }
 
@@ -124,8 +125,7 @@ void WindowDesignTest::controls_data()
         QTest::addRow("%s Label9", w) << w << "Label9" << "Label9" << "MS Sans Serif" << 8.25 << false << none
                                       << none;
     }
-    QTest::newRow("Tavola lblc") << "Tavola" << "lblc" << "Label10" << "MS Sans Serif" << 12.0 << false
-                                 << none << none;
+    QTest::newRow("Tavola lblc") << "Tavola" << "lblc" << "" << "MS Sans Serif" << 12.0 << false << none << none;
     QTest::newRow("Tavola Label7") << "Tavola" << "Label7" << "h" << "MS Sans Serif" << 12.0 << false << none
                                    << QColor(Qt::white);
 }
@@ -159,7 +159,7 @@ void WindowDesignTest::controls()
         foreRole = QPalette::ButtonText;
         backRole = QPalette::Button;
     }
-    if (control != u"txtAnswer" && control != u"Label5")
+    if (control != u"txtAnswer" && control != u"Label5" && control != u"lblc")
         QCOMPARE(shown, text);
 
     QCOMPARE(c->font().family(), family);
@@ -179,7 +179,7 @@ void WindowDesignTest::everythingFitsAndReads_data()
 {
     QTest::addColumn<QString>("window");
     QTest::addColumn<QSize>("size");
-    for (const char *w : {"cubi", "Tavolas", "Tavola"}) {
+    for (const char *w : {"cubi", "Tavolas", "Tavola", "Piramide", "Cilindro", "Cono", "Sfera"}) {
         QTest::addRow("%s design size", w) << w << QSize();
         QTest::addRow("%s full HD", w) << w << FullHd;
         QTest::addRow("%s small netbook", w) << w << QSize(1024, 600);
@@ -235,8 +235,10 @@ void WindowDesignTest::everythingFitsAndReads()
     const QRect figure(c.Image4->mapTo(w.get(), c.Image4->pictureRect().topLeft()),
                        c.Image4->pictureRect().size());
     QList<QWidget *> measures{c.Lbla, c.lblb, c.Lblalt};
-    if (c.Label7)
-        measures << c.Label7;
+    for (QWidget *own : {static_cast<QWidget *>(c.Label7), static_cast<QWidget *>(c.lblc)}) {
+        if (own)
+            measures << own;
+    }
     for (QWidget *m : measures) {
         const QRect r(m->mapTo(w.get(), QPoint(0, 0)), m->size());
         QVERIFY2(gap(r, figure) <= 30 * canvas->scale(), qPrintable(m->objectName()));

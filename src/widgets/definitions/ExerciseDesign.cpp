@@ -70,23 +70,75 @@ const Control BoxExtras[] = {
     {u"Picture1",   K::Picture,   R::None,         {10200, 3240, 1335, 2175}, u"",              Sans8,        NoColour,  Cream,   NoFlags,              P::Teacher},
 };
 
+constexpr int Keep = Override::Keep;
+
+// The prism's legs a and b, its height h and its hypotenuse c, lettered so on
+// the figure; c and its unit sit by the edge c, left of the figure's top.
 const Override PrismMoves[] = {
+    // name          left   top  width height  picture  screen reader
     {u"lblMessage",  720,  600},
     {u"Image4",     3840, 1440, 2205, 4140, P::Prism},
     {u"Picture3",   7200, 2400},
     {u"lblNum1",    6600, 2280},
     {u"lblNum2",    4530, 5520},
-    {u"Lbla",       3120, 4920,  855},
-    {u"lblb",       4440, 1080,  120,  435},
+    {u"Lbla",       3120, 4920,  855, Keep, P::None, u"Cateto a"},
+    {u"lblb",       4440, 1080,  120,  435, P::None, u"Cateto b"},
     {u"Lblalt",     6240, 3000,  360,  435},
     {u"Lblpro1",    6360, 5040},
     {u"Label2(0)",  6360, 2280},
-    {u"Label2(1)",  1920, 4800},
-    {u"Label2(2)",  3480, 1080},
+    {u"Label2(1)",  1920, 4800, Keep, Keep, P::None, u"Unità del cateto a"},
+    {u"Label2(2)",  3480, 1080, Keep, Keep, P::None, u"Unità del cateto b"},
 };
 const Control PrismExtras[] = {
-    {u"lblc",       K::Label,     R::PrismCaption, {1080, 2760,  975,  735}, u"Label10",        Sans12},
+    {u"lblc",       K::Label,     R::FourthMeasure, {3000, 1560,  450,  435}, u"",              Sans12,       NoColour,  NoColour,    NoFlags,              P::None, nullptr, u"Ipotenusa"},
+    {u"Label2(3)",  K::Label,     R::FourthUnit,   {3450, 1560,  450,  435}, u"cm",             Sans12,       NoColour,  NoColour,    NoFlags,              P::None, nullptr, u"Unità dell'ipotenusa"},
     {u"Label7",     K::Label,     R::HeightLetter, {5760, 2520,  375,  495}, u"h",              Sans12,       NoColour,  White},
+};
+
+// The new solids keep the cube window's places, with their own figure of
+// the cube's size and their measures by the segments they measure. The
+// unit box is wider, for "cmq" and "cmc".
+constexpr int NoRise = 0;
+constexpr Override WideUnit{u"Text1", 10800, 120, 1800};
+
+const Override PyramidMoves[] = {
+    // name          left   top  width height  picture      screen reader
+    {u"Image4",     3120, 1800, 3090, 3180, P::Pyramid},
+    WideUnit,
+    {u"Lbla",       4200, 4440,  600,  435, P::None,     u"Lato di base"},
+    {u"Label2(1)",  4800, 4440,  540,  435, P::None,     u"Unità del lato di base"},
+    {u"lblb",       3960, 3480, Keep, Keep, P::None,     u"Apotema"},
+    {u"Label2(2)",  3960, 3810,  540,  435, P::None,     u"Unità dell'apotema"},
+};
+
+const Override CylinderMoves[] = {
+    {u"Image4",     3120, 1800, 3090, 3180, P::Cylinder},
+    WideUnit,
+    {u"Lbla",       4800, 4680,  600,  435, P::None,     u"Raggio"},
+    {u"Label2(1)",  5400, 4680,  540,  435, P::None,     u"Unità del raggio"},
+};
+
+const Override ConeMoves[] = {
+    {u"Image4",     3120, 1800, 3090, 3180, P::Cone},
+    WideUnit,
+    {u"Lbla",       4800, 4680,  600,  435, P::None,     u"Raggio"},
+    {u"Label2(1)",  5400, 4680,  540,  435, P::None,     u"Unità del raggio"},
+    {u"lblb",       5400, 3030, Keep, Keep, P::None,     u"Apotema"},
+    {u"Label2(2)",  5700, 3030,  480,  435, P::None,     u"Unità dell'apotema"},
+    {u"Lblalt",     2580, 3030, Keep, Keep, P::None,     u"Altezza"},
+    {u"Label2(0)",  2880, 3030,  300,  435, P::None,     u"Unità dell'altezza"},
+};
+
+const Override SphereMoves[] = {
+    {u"Image4",     3120, 1800, 3090, 3180, P::Sphere},
+    WideUnit,
+    {u"Lbla",       5070, 3450,  600,  435, P::None,     u"Raggio"},
+    {u"Label2(1)",  5670, 3450,  540,  435, P::None,     u"Unità del raggio"},
+};
+
+// Beside the answer box, while the answer asked has π in it.
+const Control PiHint[] = {
+    {u"lblPi",      K::Label,     R::PiHint,       {7440, 1230, 4695,  435}, u"Scrivi il numero che moltiplica π o usa π = 3,14", Sans8, Maroon, NoColour, Hidden, P::None, nullptr, u"Come scrivere π"},
 };
 
 template <typename T, std::size_t N>
@@ -110,6 +162,26 @@ QList<Control> box()
 QList<Control> prism()
 {
     return derive(cube(), Rise, list(PrismMoves), list(PrismExtras));
+}
+
+QList<Control> pyramid()
+{
+    return derive(cube(), NoRise, list(PyramidMoves), {});
+}
+
+QList<Control> cylinder()
+{
+    return derive(cube(), NoRise, list(CylinderMoves), list(PiHint));
+}
+
+QList<Control> cone()
+{
+    return derive(cube(), NoRise, list(ConeMoves), list(PiHint));
+}
+
+QList<Control> sphere()
+{
+    return derive(cube(), NoRise, list(SphereMoves), list(PiHint));
 }
 
 } // namespace ExerciseDesign

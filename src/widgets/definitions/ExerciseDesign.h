@@ -8,12 +8,16 @@
 
 #include <QList>
 
-// The design tables of the exercise windows: the cube window's, and the box
-// and prism windows' as lists of changes to it.
+// The design tables of the exercise windows: the cube window's, and every
+// other window's as a list of changes to it.
 namespace ExerciseDesign {
 
 QList<Design::Control> cube();
 QList<Design::Control> box();
 QList<Design::Control> prism();
+QList<Design::Control> pyramid();
+QList<Design::Control> cylinder();
+QList<Design::Control> cone();
+QList<Design::Control> sphere();
 
 } // namespace ExerciseDesign

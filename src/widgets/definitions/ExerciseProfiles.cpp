@@ -6,7 +6,12 @@
 
 #include "ExerciseDesign.h"
 #include "exercises/BoxExercises.h"
+#include "exercises/ConeExercises.h"
 #include "exercises/CubeExercises.h"
+#include "exercises/CylinderExercises.h"
+#include "exercises/PrismExercises.h"
+#include "exercises/PyramidExercises.h"
+#include "exercises/SphereExercises.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -22,21 +27,24 @@ QList<CreditEntry> boxCredits()
               {u"software"_s, u"Brenvo software"_s, {}}}}};
 }
 
+// An answer k · 3,14 with its hundredths, "3768,00", fits seven characters.
+constexpr int PiAnswerLength = 7;
+
 } // namespace
 
 // Each window in the order of its profile's fields: name, titles (at load;
-// maximised or minimised), verdict after a right answer, the height's letter
-// and the generator; client area, design and pointer; menus and status bar.
+// maximised or minimised), verdict after a right answer and the generator;
+// client area, design and pointer; menus and status bar; the answer's length.
 WindowProfile cube()
 {
-    return {u"cubi"_s, u"CUBI"_s, u"Ripassiamo le formule del cubo"_s, u"Esatto. Ok!!!"_s, u'c', &CubeExercises::set(),
+    return {u"cubi"_s, u"CUBI"_s, u"Ripassiamo le formule del cubo"_s, u"Esatto. Ok!!!"_s, &CubeExercises::set(),
             {10620, 7710}, ExerciseDesign::cube(), Artwork::Picture::None, {{u"copy"_s, u"Brenvo software"_s, {}}},
             {{u"ist"_s, u"Per la scuola secondaria"_s, {}}}, {u"I solidi"_s, u"Cubi"_s, u"Record di"_s}};
 }
 
 WindowProfile box()
 {
-    return {u"Tavolas"_s, u"             Parallelepipedo"_s, u"Giocare con i solidi"_s, u"Esatto. Ok!!"_s, u'c',
+    return {u"Tavolas"_s, u"             Parallelepipedo"_s, u"Giocare con i solidi"_s, u"Esatto. Ok!!"_s,
             &BoxExercises::set(), {12795, 8280}, ExerciseDesign::box(), Artwork::Picture::PencilCursor, boxCredits(),
             {}, {u"I solidi"_s, u"Parallelepido rettangolo"_s, u"Record di"_s}};
 }
@@ -44,9 +52,42 @@ WindowProfile box()
 WindowProfile prism()
 {
     return {u"Tavola"_s, u"Gioca  con i  teoremi di Pitagora e di Euclide"_s, u"Giocare con il Teorema di Pitagora"_s,
-            u"Esatto, è incredibile!!!"_s, u'h', &BoxExercises::set(), {8880, 8130}, ExerciseDesign::prism(),
+            u"Esatto, è incredibile!!!"_s, &PrismExercises::set(), {8880, 8130}, ExerciseDesign::prism(),
             Artwork::Picture::PencilCursor, boxCredits(), {},
             {u"I solidi"_s, u"Teoremi di Euclide"_s, u"Teorema di Euclide"_s, u"Record di"_s}};
+}
+
+WindowProfile pyramid()
+{
+    return {u"Piramide"_s, u"PIRAMIDE"_s, u"Ripassiamo le formule della piramide"_s, u"Esatto, bravo!!!"_s,
+            &PyramidExercises::set(), {10620, 7710}, ExerciseDesign::pyramid(), Artwork::Picture::None, boxCredits(),
+            {}, {u"I solidi"_s, u"Piramide"_s, u"Record di"_s}};
+}
+
+WindowProfile cylinder()
+{
+    return {u"Cilindro"_s, u"CILINDRO"_s, u"Ripassiamo le formule del cilindro"_s, u"Esatto. Ottimo!!!"_s,
+            &CylinderExercises::set(), {10620, 7710}, ExerciseDesign::cylinder(), Artwork::Picture::None,
+            boxCredits(), {}, {u"I solidi"_s, u"Cilindro"_s, u"Record di"_s}, PiAnswerLength};
+}
+
+WindowProfile cone()
+{
+    return {u"Cono"_s, u"CONO"_s, u"Ripassiamo le formule del cono"_s, u"Esatto, perfetto!!!"_s,
+            &ConeExercises::set(), {10620, 7710}, ExerciseDesign::cone(), Artwork::Picture::None, boxCredits(), {},
+            {u"I solidi"_s, u"Cono"_s, u"Record di"_s}, PiAnswerLength};
+}
+
+WindowProfile sphere()
+{
+    return {u"Sfera"_s, u"SFERA"_s, u"Ripassiamo le formule della sfera"_s, u"Esatto. Grande!!!"_s,
+            &SphereExercises::set(), {10620, 7710}, ExerciseDesign::sphere(), Artwork::Picture::None, boxCredits(),
+            {}, {u"I solidi"_s, u"Sfera"_s, u"Record di"_s}, PiAnswerLength};
+}
+
+QList<ProfileSource> all()
+{
+    return {&cube, &box, &prism, &pyramid, &cylinder, &cone, &sphere};
 }
 
 } // namespace ExerciseProfiles

@@ -6,11 +6,20 @@
 
 #include "WindowProfile.h"
 
-// The three exercise windows: each is the one frame with this definition.
+#include <QList>
+
+// The exercise windows: each is the one frame with this definition.
 namespace ExerciseProfiles {
 
-WindowProfile cube();  // cubi
-WindowProfile box();   // Tavolas
-WindowProfile prism(); // Tavola
+WindowProfile cube();     // cubi
+WindowProfile box();      // Tavolas
+WindowProfile prism();    // Tavola
+WindowProfile pyramid();  // Piramide
+WindowProfile cylinder(); // Cilindro
+WindowProfile cone();     // Cono
+WindowProfile sphere();   // Sfera
+
+// All of them, in the choice window's order.
+QList<ProfileSource> all();
 
 } // namespace ExerciseProfiles

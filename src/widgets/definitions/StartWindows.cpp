@@ -27,11 +27,17 @@ const Control Splash[] = {
     {u"Label1",            K::Label,  R::None, {2160, 3720, 5415,  255}, u" PREMI IL TASTO ESC PER CONTINUARE",    Arial8,      NoColour, NoColour, KeepsClear},
 };
 
-// The cube button as designed; the box and the prism share a column at its right.
+// The cube button as designed; the other six solids in two rows at its
+// right, the solids with flat faces above, the round ones below. The order
+// is the focus order.
 const Control Choice[] = {
-    {u"Command3", K::Button, R::None, {120,   120, 4935, 4695}, u"Cubi",            Toolkit, NoColour, NoColour, HasFocus | LargePicture, P::ChoiceCube},
-    {u"cmdBox",   K::Button, R::None, {5175,  120, 3135, 2287}, u"Parallelepipedo", Toolkit, NoColour, NoColour, LargePicture,            P::Box},
-    {u"cmdPrism", K::Button, R::None, {5175, 2528, 3135, 2287}, u"Prisma",          Toolkit, NoColour, NoColour, LargePicture,            P::Prism},
+    {u"Command3",    K::Button, R::None, {120,    120, 4935, 4695}, u"Cubi",            Toolkit, NoColour, NoColour, HasFocus | LargePicture, P::ChoiceCube},
+    {u"cmdBox",      K::Button, R::None, {5175,   120, 3135, 2287}, u"Parallelepipedo", Toolkit, NoColour, NoColour, LargePicture,            P::Box},
+    {u"cmdPrism",    K::Button, R::None, {8430,   120, 3135, 2287}, u"Prisma",          Toolkit, NoColour, NoColour, LargePicture,            P::Prism},
+    {u"cmdPyramid",  K::Button, R::None, {11685,  120, 3135, 2287}, u"Piramide",        Toolkit, NoColour, NoColour, LargePicture,            P::Pyramid},
+    {u"cmdCylinder", K::Button, R::None, {5175,  2528, 3135, 2287}, u"Cilindro",        Toolkit, NoColour, NoColour, LargePicture,            P::Cylinder},
+    {u"cmdCone",     K::Button, R::None, {8430,  2528, 3135, 2287}, u"Cono",            Toolkit, NoColour, NoColour, LargePicture,            P::Cone},
+    {u"cmdSphere",   K::Button, R::None, {11685, 2528, 3135, 2287}, u"Sfera",           Toolkit, NoColour, NoColour, LargePicture,            P::Sphere},
 };
 
 } // namespace
@@ -45,11 +51,15 @@ StartWindow splash()
 
 StartWindow choice()
 {
-    return {QStringLiteral("scelte"), QStringLiteral("Clicca per iniziare") + QString(26, u' '), {8430, 4950},
-            {0, 0, 8430, 4950}, Lavender, QList<Control>(std::begin(Choice), std::end(Choice)),
+    return {QStringLiteral("scelte"), QStringLiteral("Clicca per iniziare") + QString(26, u' '), {14940, 4950},
+            {0, 0, 14940, 4950}, Lavender, QList<Control>(std::begin(Choice), std::end(Choice)),
             {{u"Command3", &ExerciseProfiles::cube},
              {u"cmdBox", &ExerciseProfiles::box},
-             {u"cmdPrism", &ExerciseProfiles::prism}}};
+             {u"cmdPrism", &ExerciseProfiles::prism},
+             {u"cmdPyramid", &ExerciseProfiles::pyramid},
+             {u"cmdCylinder", &ExerciseProfiles::cylinder},
+             {u"cmdCone", &ExerciseProfiles::cone},
+             {u"cmdSphere", &ExerciseProfiles::sphere}}};
 }
 
 } // namespace StartWindows

@@ -25,11 +25,10 @@ struct CreditEntry
 // frame is the same for all and asks nothing of the figure.
 struct WindowProfile
 {
-    QString windowName;       // "cubi", "Tavolas", "Tavola"
+    QString windowName;       // "cubi", "Tavolas", "Tavola", "Piramide", ...
     QString designTitle;      // the title before the first resize
     QString descriptiveTitle; // the title while maximised or minimised
     QString rightVerdict;     // lblMessage after a right answer
-    QChar heightLetter = u'c'; // how the worked solution calls the height
     const ExerciseSet *exercises = nullptr; // the generator
 
     QSize clientArea;                  // twips, as designed
@@ -39,6 +38,7 @@ struct WindowProfile
     QList<CreditEntry> creditsBefore; // menu bar entries left of "Nuovo gioco"
     QList<CreditEntry> creditsAfter;  // and right of "Calcolatrice"
     QStringList statusPanels;         // the status bar's text panels, left to right
+    int answerLength = 5;             // characters the answer box holds: the longest right answer
 };
 
 // How a window's definition is had: the choice window lists these.

@@ -73,6 +73,10 @@ QString resourcePath(Picture picture)
     case Picture::ExerciseCube: return QStringLiteral(":/artwork/cube-exercise.svg");
     case Picture::Box: return QStringLiteral(":/artwork/box.svg");
     case Picture::Prism: return QStringLiteral(":/artwork/prism.svg");
+    case Picture::Pyramid: return QStringLiteral(":/artwork/pyramid.svg");
+    case Picture::Cylinder: return QStringLiteral(":/artwork/cylinder.svg");
+    case Picture::Cone: return QStringLiteral(":/artwork/cone.svg");
+    case Picture::Sphere: return QStringLiteral(":/artwork/sphere.svg");
     case Picture::Teacher: return QStringLiteral(":/artwork/teacher.svg");
     case Picture::AppIcon: return QStringLiteral(":/artwork/app-icon.svg");
     case Picture::ClockIcon: return QStringLiteral(":/artwork/clock-icon.svg");

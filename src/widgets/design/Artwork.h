@@ -21,6 +21,10 @@ enum class Picture {
     ExerciseCube, // the cube of the cube window
     Box,
     Prism,
+    Pyramid,
+    Cylinder,
+    Cone,
+    Sphere,
     Teacher,
     AppIcon,
     ClockIcon,

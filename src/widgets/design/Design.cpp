@@ -34,6 +34,8 @@ QList<Control> derive(const QList<Control> &base, int rise, const QList<Override
             found->twips.setHeight(o.height);
         if (o.picture != Artwork::Picture::None)
             found->picture = o.picture;
+        if (o.description)
+            found->description = o.description;
     }
     return table + extra;
 }

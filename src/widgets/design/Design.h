@@ -33,8 +33,11 @@ enum class Role : quint8 {
     HeightNumber, WidthNumber, HeightUnit, WidthUnit, DepthUnit, Width, Depth, Height, Product,
     Given, Question, RightCaption, WrongCaption, TotalCaption, RightScore, WrongScore, TotalScore,
     Next, Solution,
-    // The prism window's own.
-    PrismCaption, HeightLetter,
+    // A fourth measure on the figure (the prism's hypotenuse) and its unit;
+    // the prism's "h".
+    FourthMeasure, FourthUnit, HeightLetter,
+    // The round solids' line on how an answer with π is written.
+    PiHint,
 };
 
 // Points as designed; no family means the toolkit's own font.
@@ -91,7 +94,7 @@ struct Control
 };
 
 // A change to a row of a table, found by the control's name: a new place,
-// and a new size or picture where given.
+// and a new size, picture or screen-reader description where given.
 struct Override
 {
     static constexpr int Keep = -1;
@@ -102,6 +105,7 @@ struct Override
     int width = Keep;
     int height = Keep;
     Artwork::Picture picture = Artwork::Picture::None;
+    const char16_t *description = nullptr;
 };
 
 // A table drawn from another: every row moved up by rise twips, the

@@ -77,8 +77,10 @@ void bind(ExerciseControls &c, Design::Role role, QWidget *control)
     case R::TotalScore: bind(c.lblScore2, control); break;
     case R::Next: bind(c.cmdNext, control); break;
     case R::Solution: bind(c.lblSolution, control); break;
-    case R::PrismCaption: bind(c.lblc, control); break;
+    case R::FourthMeasure: bind(c.lblc, control); break;
+    case R::FourthUnit: bind(c.Label2[3], control); break;
     case R::HeightLetter: bind(c.Label7, control); break;
+    case R::PiHint: bind(c.lblPi, control); break;
     }
 }
 
@@ -100,6 +102,7 @@ ExerciseControls buildExerciseControls(QMainWindow &window, const WindowProfile 
     for (const Design::Control &row : profile.controls)
         bind(c, row.role, area->add(row, icons));
     c.txtAnswer->setAccessibleName(FrameTexts::answerName());
+    c.txtAnswer->setMaxLength(profile.answerLength);
     // A push button outside a dialog ignores Enter unless it is auto-default.
     c.cmdNext->setAutoDefault(true);
     c.cmdNext->setEnabled(false);

@@ -6,6 +6,8 @@
 
 #include "design/Artwork.h"
 
+#include <array>
+
 class AnswerBox;
 class PictureBox;
 class QAction;
@@ -31,10 +33,10 @@ struct ExerciseControls
     PictureBox *Picture3 = nullptr; // the teacher
     QLabel *lblNum1 = nullptr;      // number boxes by the figure, never written
     QLabel *lblNum2 = nullptr;
-    QLabel *Label2[3] = {nullptr, nullptr, nullptr}; // "cm" by the height, width and depth
-    QLabel *Lbla = nullptr;         // the width on the figure, or "X"
-    QLabel *lblb = nullptr;         // the depth
-    QLabel *Lblalt = nullptr;       // the height
+    QLabel *Label2[4] = {nullptr, nullptr, nullptr, nullptr}; // "cm" by Lblalt, Lbla, lblb and lblc
+    QLabel *Lbla = nullptr;         // the measures on the figure, or "X": the box's width,
+    QLabel *lblb = nullptr;         // its depth
+    QLabel *Lblalt = nullptr;       // and its height
     QLabel *Lblpro1 = nullptr;      // hidden by every exercise
     QLabel *lblsl = nullptr;        // the given-data line of the inverse kinds
     QLabel *Label5 = nullptr;       // the asked quantity
@@ -48,9 +50,14 @@ struct ExerciseControls
     QLabel *lblSolution = nullptr;  // the worked solution after a wrong answer
     QTimer *Timer1 = nullptr;       // the clock's 500 ms tick
 
-    // The prism window's own labels, which no exercise writes.
-    QLabel *lblc = nullptr;
-    QLabel *Label7 = nullptr; // the "h" by the height
+    QLabel *lblc = nullptr;   // a fourth measure: the prism's hypotenuse
+    QLabel *Label7 = nullptr; // the prism's "h" by the height, never written
+    QLabel *lblPi = nullptr;  // how to write an answer with π, while one is asked
+
+    // The measures' labels in the order of the figure's places, and the
+    // unit beside each.
+    std::array<QLabel *, 4> places() const { return {Lbla, lblb, Lblalt, lblc}; }
+    std::array<QLabel *, 4> placeUnits() const { return {Label2[1], Label2[2], Label2[0], Label2[3]}; }
 };
 
 // The menu entries that act; the credit entries beside them do nothing.

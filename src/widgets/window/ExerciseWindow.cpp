@@ -112,18 +112,33 @@ void ExerciseWindow::applyExercise(const Exercise &e)
     c.txtAnswer->setText(QString());
     c.lblMessage->setText(QString());
     c.lblSolution->setText(QString());
-    for (QLabel *unit : c.Label2)
-        unit->show();
-    for (QLabel *figureLabel : {c.Lblpro1, c.Lbla, c.Lblalt, c.lblb, c.lblsl})
-        figureLabel->hide();
+    // A place the solid does not use keeps its label and unit hidden.
+    const auto places = c.places();
+    const auto units = c.placeUnits();
+    const auto used = [&e](int place) { return e.set->places & (1 << place); };
+    for (int place = 0; place < MeasurePlaces; ++place) {
+        if (units[place])
+            units[place]->setVisible(used(place));
+    }
+    c.Lblpro1->hide();
+    c.lblsl->hide();
+    for (QLabel *figureLabel : places) {
+        if (figureLabel)
+            figureLabel->hide();
+    }
 
-    c.Lblalt->setText(e.heightCaption);
-    c.Lbla->setText(e.widthCaption);
-    c.lblb->setText(e.depthCaption);
-    for (QLabel *figureLabel : {c.Lblalt, c.Lbla, c.lblb})
-        figureLabel->show();
+    for (int place = 0; place < MeasurePlaces; ++place) {
+        if (places[place] && used(place)) {
+            places[place]->setText(e.captions[place]);
+            places[place]->show();
+        }
+    }
     if (e.hasGivenLine())
         c.lblsl->show();
+    if (c.lblPi)
+        c.lblPi->setVisible(e.timesPi);
+    if (!e.unit.isEmpty())
+        c.Text1->setText(e.unit);
 
     QPalette magenta = c.Label5->palette();
     magenta.setColor(QPalette::WindowText, QColor(255, 0, 255));
@@ -149,8 +164,7 @@ void ExerciseWindow::txtAnswer_KeyPress()
     if (result.verdict)
         c.lblMessage->setText(*result.verdict);
     c.lblSolution->setText(result.outcome == AnswerCheck::Outcome::Wrong
-                               ? WorkedSolution::afterWrongAnswer(m_exercise, m_state.sngAnswer,
-                                                                  m_profile.heightLetter)
+                               ? WorkedSolution::afterWrongAnswer(m_exercise, m_state.sngAnswer)
                                : QString());
     if (result.wrongScore)
         c.lblScore1->setText(*result.wrongScore);

@@ -16,7 +16,7 @@
 
 class RandomSource;
 
-// The frame of the three exercise windows; a window is this frame with its
+// The frame of every exercise window; a window is this frame with its
 // profile. The object and its record live as long as the program: unloading
 // takes the controls away, loading builds them anew from the design.
 class ExerciseWindow : public QMainWindow
