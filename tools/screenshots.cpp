@@ -4,7 +4,7 @@
 
 // Writes a PNG of each window, without a display: the splash, the choice
 // window, and each exercise window showing one exercise, at its design size
-// and at full HD.
+// and at full HD, after a wrong answer, and with its results shown.
 //   tramolo-screenshots DIRECTORY
 
 #include "shell/Application.h"
@@ -78,6 +78,10 @@ int main(int argc, char *argv[])
         QTest::keyClicks(window.controls().txtAnswer, QStringLiteral("1"));
         QTest::keyClick(window.controls().txtAnswer, Qt::Key_Return);
         ok &= save(window, dir, profile.windowName + QStringLiteral("-wrong"));
+
+        // And its results by kind, over the figure.
+        window.results_Click();
+        ok &= save(window, dir, profile.windowName + QStringLiteral("-results"));
     }
     return ok ? 0 : 1;
 }

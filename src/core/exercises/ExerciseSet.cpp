@@ -53,10 +53,27 @@ Exercise ExerciseSet::make(int number, qint16 first, qint16 step, qint16 t) cons
     return e;
 }
 
-Exercise ExerciseSet::draw(ExerciseState &state, RandomSource &random) const
+QString ExerciseSet::kindName(int number) const
+{
+    const ExerciseKind &k = kind(number);
+    const QString question = QString::fromUtf16(k.question);
+    if (!k.given)
+        return question;
+    // The given line opens with its quantity: "Superficie laterale= 50 cmq".
+    const Measures sample = shape(qint16(k.first.low), qint16(k.step.low), 0);
+    QString quantity = k.given(sample).section(u'=', 0, 0).trimmed();
+    quantity[0] = quantity[0].toLower();
+    const bool feminine = quantity.startsWith(u"superficie");
+    return question + (feminine ? QStringLiteral(" (data la ") : QStringLiteral(" (dato il ")) + quantity + u')';
+}
+
+Exercise ExerciseSet::draw(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds) const
 {
     random.reseed(state.intMode);
-    state.intMode = qint16(random.between(1, kindCount));
+    if (onlyKinds.isEmpty())
+        state.intMode = qint16(random.between(1, kindCount));
+    else
+        state.intMode = onlyKinds.at(random.between(0, int(onlyKinds.size()) - 1));
 
     random.reseedFromClock();
     const ExerciseKind &k = kind(state.intMode);

@@ -6,6 +6,7 @@
 
 #include "Exercise.h"
 
+#include <QList>
 #include <initializer_list>
 
 class RandomSource;
@@ -90,6 +91,11 @@ struct ExerciseSet
 
     // The next exercise: reseeds with the previous kind, draws the kind,
     // reseeds from the clock, then draws the measures; writes intMode,
-    // intNumA, intNumB (when drawn), sngExpected and blnTimesPi.
-    Exercise draw(ExerciseState &state, RandomSource &random) const;
+    // intNumA, intNumB (when drawn), sngExpected and blnTimesPi. With
+    // onlyKinds, the kind is drawn among those alone (a review).
+    Exercise draw(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds = {}) const;
+
+    // The kind as a pupil knows it: its question, and what is given where
+    // something is: "Spigolo AB (dato il volume)".
+    QString kindName(int kind) const;
 };

@@ -23,4 +23,22 @@ inline QString noCalculator()
 }
 inline QString answerName() { return QStringLiteral("Risposta"); }
 
+// The results of the game by kind, and the review of the kinds missed.
+inline QString resultsMenu() { return QStringLiteral("&Risultati"); }
+inline QString resultsTitle() { return QStringLiteral("Risultati"); }
+inline QString resultsRow(const QString &kind, int right, int wrong)
+{
+    return QStringLiteral("%1 — esatte %2, errate %3").arg(kind).arg(right).arg(wrong);
+}
+inline QString resultsTotal(int right, int wrong)
+{
+    return QStringLiteral("Totale — esatte %1, errate %2, risposte %3").arg(right).arg(wrong).arg(right + wrong);
+}
+inline QString noResults() { return QStringLiteral("Nessuna risposta ancora."); }
+inline QString reviewButton() { return QStringLiteral("Ripassa gli &errori"); }
+inline QString closeButton() { return QStringLiteral("&Chiudi"); }
+inline QString reviewLeft(int kinds) { return QStringLiteral("Ripasso: ancora %1").arg(kinds); }
+inline QString reviewFinished() { return QStringLiteral("Ripasso finito"); }
+inline QString reviewName() { return QStringLiteral("Ripasso"); }
+
 } // namespace FrameTexts

@@ -136,6 +136,8 @@ ExerciseMenus buildExerciseMenus(QMainWindow &window, const WindowProfile &profi
     m.newGame->setObjectName(QStringLiteral("new"));
     m.calculator = menus->addAction(QStringLiteral("Calcolatrice"));
     m.calculator->setObjectName(QStringLiteral("calc"));
+    m.results = menus->addAction(FrameTexts::resultsMenu());
+    m.results->setObjectName(QStringLiteral("results"));
     addCredits(menus, profile.creditsAfter);
     window.setMenuBar(menus);
     return m;

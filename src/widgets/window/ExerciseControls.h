@@ -65,6 +65,7 @@ struct ExerciseMenus
 {
     QAction *newGame = nullptr;    // "new"
     QAction *calculator = nullptr; // "calc"
+    QAction *results = nullptr;    // "results": the game by kind, and the review
 };
 
 // Builds the window's controls and timer from its design.

@@ -4,15 +4,19 @@
 
 #include "ExerciseWindow.h"
 
+#include "ResultsPanel.h"
 #include "common/ClockTexts.h"
 #include "design/AnswerBox.h"
+#include "design/PictureBox.h"
 #include "design/Twips.h"
 #include "exercises/ExerciseSet.h"
 #include "exercises/WorkedSolution.h"
 #include "frame/AnswerCheck.h"
 #include "frame/FrameTexts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QListWidget>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPalette>
@@ -26,12 +30,18 @@ ExerciseWindow::ExerciseWindow(WindowProfile profile, RandomSource &random, QWid
     , m_profile(std::move(profile))
     , m_random(random)
     , m_now([] { return QTime::currentTime(); })
+    , m_results(m_profile.exercises->kindCount)
 {
     setObjectName(m_profile.windowName);
     m_menus = buildExerciseMenus(*this, m_profile);
     buildExerciseStatusBar(*this, m_profile);
+    m_reviewLine = new QLabel(statusBar());
+    m_reviewLine->setObjectName(QStringLiteral("lblReview"));
+    m_reviewLine->setAccessibleDescription(FrameTexts::reviewName());
+    statusBar()->addPermanentWidget(m_reviewLine);
     connect(m_menus.newGame, &QAction::triggered, this, &ExerciseWindow::new_Click);
     connect(m_menus.calculator, &QAction::triggered, this, &ExerciseWindow::calc_Click);
+    connect(m_menus.results, &QAction::triggered, this, &ExerciseWindow::results_Click);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -90,6 +100,8 @@ void ExerciseWindow::Form_Load()
 {
     m_state.intRight = 0;
     m_state.intWrong = 0;
+    m_results.clear();
+    m_reviewLine->clear();
     m_controls.Timer1->start();
 }
 
@@ -102,8 +114,12 @@ void ExerciseWindow::cmdNext_Click()
 {
     if (!isLoaded())
         return;
-    m_exercise = m_profile.exercises->draw(m_state, m_random);
+    m_exercise = m_profile.exercises->draw(m_state, m_random, m_results.reviewKinds());
     applyExercise(m_exercise);
+    if (m_results.isReviewing())
+        m_reviewLine->setText(FrameTexts::reviewLeft(int(m_results.reviewKinds().size())));
+    else
+        m_reviewLine->clear(); // "Ripasso finito" is said once
 }
 
 void ExerciseWindow::applyExercise(const Exercise &e)
@@ -176,6 +192,66 @@ void ExerciseWindow::txtAnswer_KeyPress()
         c.cmdNext->setEnabled(true);
         c.cmdNext->setFocus(Qt::OtherFocusReason);
     }
+    if (result.outcome == AnswerCheck::Outcome::Right || result.outcome == AnswerCheck::Outcome::Wrong)
+        countForResults(result.outcome == AnswerCheck::Outcome::Right);
+}
+
+void ExerciseWindow::countForResults(bool right)
+{
+    switch (m_results.count(m_exercise.kind, right)) {
+    case GameResults::Review::None: break;
+    case GameResults::Review::Going:
+        m_reviewLine->setText(FrameTexts::reviewLeft(int(m_results.reviewKinds().size())));
+        break;
+    case GameResults::Review::Finished: m_reviewLine->setText(FrameTexts::reviewFinished()); break;
+    }
+}
+
+void ExerciseWindow::results_Click()
+{
+    if (!isLoaded())
+        return;
+    if (m_panel) {
+        closeResults();
+        return;
+    }
+    m_focusBeforeResults = QApplication::focusWidget();
+    m_panel = new ResultsPanel(m_results, *m_profile.exercises, centralWidget());
+    connect(m_panel, &ResultsPanel::closeAsked, this, &ExerciseWindow::closeResults);
+    connect(m_panel, &ResultsPanel::reviewAsked, this, &ExerciseWindow::startReview);
+    placeResults();
+    m_panel->show();
+    m_panel->raise();
+    m_panel->rows()->setFocus(Qt::OtherFocusReason);
+}
+
+// Over the figure and the given-data line, out to the teacher's right edge,
+// down to the score captions; it follows the design as the window scales,
+// its text at the size of the figure's measures.
+void ExerciseWindow::placeResults()
+{
+    const ExerciseControls &c = m_controls;
+    m_panel->setGeometry(QRect(QPoint(std::min(c.lblMessage->x(), c.lblsl->x()), c.Image4->y()),
+                               QPoint(c.Picture3->geometry().right(), c.Label6->y() - 4)));
+    m_panel->setFont(c.Lbla->font());
+}
+
+void ExerciseWindow::closeResults()
+{
+    if (!m_panel)
+        return;
+    m_panel->hide();
+    m_panel->deleteLater();
+    m_panel = nullptr;
+    if (m_focusBeforeResults)
+        m_focusBeforeResults->setFocus(Qt::OtherFocusReason);
+}
+
+void ExerciseWindow::startReview()
+{
+    closeResults();
+    if (m_results.startReview())
+        cmdNext_Click();
 }
 
 void ExerciseWindow::new_Click()
@@ -248,6 +324,8 @@ void ExerciseWindow::changeEvent(QEvent *event)
 void ExerciseWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
+    if (m_panel)
+        placeResults();
     Form_Resize();
 }
 

@@ -5,15 +5,19 @@
 #pragma once
 
 #include "ExerciseControls.h"
+#include "ResultsPanel.h"
 #include "common/ExerciseState.h"
 #include "definitions/WindowProfile.h"
 #include "exercises/Exercise.h"
 #include "frame/CalculatorLauncher.h"
+#include "frame/GameResults.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTime>
 #include <functional>
 
+class QLabel;
 class RandomSource;
 
 // The frame of every exercise window; a window is this frame with its
@@ -31,6 +35,9 @@ public:
     const WindowProfile &profile() const { return m_profile; }
     const ExerciseState &state() const { return m_state; }
     const ExerciseControls &controls() const { return m_controls; }
+    const GameResults &results() const { return m_results; }
+    ResultsPanel *resultsPanel() const { return m_panel; }
+    QLabel *reviewLine() const { return m_reviewLine; }
     bool isLoaded() const { return m_controls.txtAnswer != nullptr; }
     // The restored window's size that gives the design's client area.
     QSize designSize() const;
@@ -50,6 +57,9 @@ public slots:
     void new_Click();
     void calc_Click();
     void Timer1_Timer();
+    // "Risultati": shows the results panel, or closes it when shown.
+    void results_Click();
+    void startReview();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -65,6 +75,9 @@ private:
     void applyExercise(const Exercise &exercise);
     void showMessage(const QString &text);
     bool isMinimisedOrMaximised() const;
+    void countForResults(bool right);
+    void closeResults();
+    void placeResults();
 
     WindowProfile m_profile;
     RandomSource &m_random;
@@ -75,4 +88,8 @@ private:
     Artwork::IconCache m_icons;
     CalculatorLauncher m_calculator;
     TimeSource m_now;
+    GameResults m_results;
+    QPointer<ResultsPanel> m_panel;
+    QPointer<QWidget> m_focusBeforeResults;
+    QLabel *m_reviewLine = nullptr; // "Ripasso: ancora N" in the status bar
 };
