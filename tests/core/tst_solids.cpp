@@ -224,7 +224,7 @@ void SolidsTest::sphere_data()
 void SolidsTest::everyDrawIsWholeAndFits_data()
 {
     QTest::addColumn<const ExerciseSet *>("set");
-    QTest::addColumn<bool>("rightTriangle"); // a², b² ... as the solid places its triangle
+    QTest::addColumn<bool>("rightTriangle"); // the figure holds a right triangle of whole sides
     QTest::newRow("prism") << &PrismExercises::set() << true;
     QTest::newRow("pyramid") << &PyramidExercises::set() << true;
     QTest::newRow("cylinder") << &CylinderExercises::set() << false;

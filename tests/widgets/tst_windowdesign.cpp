@@ -11,6 +11,7 @@
 #include "exercises/WorkedSolution.h"
 #include "design/DesignCanvas.h"
 #include "definitions/ExerciseProfiles.h"
+#include "design/AnswerBox.h"
 #include "design/Fonts.h"
 #include "design/PictureBox.h"
 
@@ -230,6 +231,10 @@ void WindowDesignTest::everythingFitsAndReads()
         if (auto *box = qobject_cast<QLineEdit *>(control))
             QVERIFY2(box->fontMetrics().height() <= box->height(), qPrintable(box->objectName()));
     }
+    // The longest answer the box takes, a comma among its digits, shows whole.
+    const QString longestAnswer = QString(w->profile().answerLength - 1, u'8') + u',';
+    QVERIFY2(c.txtAnswer->fontMetrics().horizontalAdvance(longestAnswer) <= c.txtAnswer->contentsRect().width() - 4,
+             qPrintable(longestAnswer));
 
     // The measures sit on or beside the figure, never away from it.
     const QRect figure(c.Image4->mapTo(w.get(), c.Image4->pictureRect().topLeft()),
