@@ -116,10 +116,12 @@ void ExerciseWindow::cmdNext_Click()
         return;
     m_exercise = m_profile.exercises->draw(m_state, m_random, m_results.reviewKinds());
     applyExercise(m_exercise);
+    // "Ripasso finito" is said once. QLabel::clear() lays the status bar out
+    // anew even when the line is empty already, so it is cleared only then.
     if (m_results.isReviewing())
         m_reviewLine->setText(FrameTexts::reviewLeft(int(m_results.reviewKinds().size())));
-    else
-        m_reviewLine->clear(); // "Ripasso finito" is said once
+    else if (!m_reviewLine->text().isEmpty())
+        m_reviewLine->clear();
 }
 
 void ExerciseWindow::applyExercise(const Exercise &e)
