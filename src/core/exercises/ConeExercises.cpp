@@ -71,7 +71,7 @@ constexpr DrawRange SmallTriple{1, 5};
 constexpr DrawRange EitherLeg{0, 1};
 
 constexpr ExerciseKind Kinds[] = {
-    // triple      turn       question               X                given        expected        worked solution         unit    traits
+    // triple     turn       question                X                given        expected            worked solution         unit    traits
     {SmallTriple, EitherLeg, u"Volume",              NoPlace,         nullptr,     Asked::of<volume>,  volumeWorked,           u"cmc", TimesPi},
     {SmallTriple, EitherLeg, u"Superficie laterale", NoPlace,         nullptr,     Asked::of<lateral>, lateralWorked,          u"cmq", TimesPi},
     {SmallTriple, EitherLeg, u"Superficie totale",   NoPlace,         nullptr,     Asked::of<total>,   totalWorked,            u"cmq", TimesPi},

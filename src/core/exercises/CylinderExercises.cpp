@@ -62,7 +62,7 @@ constexpr DrawRange Radius{1, 10};
 constexpr DrawRange Height{1, 12};
 
 constexpr ExerciseKind Kinds[] = {
-    // r       h       question               X       given         expected        worked solution unit    traits
+    // r     h       question                X        given         expected            worked solution unit   traits
     {Radius, Height, u"Volume",              NoPlace, nullptr,      Asked::of<volume>,  volumeWorked,  u"cmc", TimesPi},
     {Radius, Height, u"Superficie laterale", NoPlace, nullptr,      Asked::of<lateral>, lateralWorked, u"cmq", TimesPi},
     {Radius, Height, u"Superficie totale",   NoPlace, nullptr,      Asked::of<total>,   totalWorked,   u"cmq", TimesPi},

@@ -79,14 +79,14 @@ constexpr DrawRange AnyTriple{1, Triples::Count};
 constexpr DrawRange Height{2, 12};
 
 constexpr ExerciseKind Kinds[] = {
-    // triple    h       question               X        given         expected          worked solution
-    {AnyTriple, Height, u"Volume",              NoPlace, nullptr,      Asked::of<volume>,    volumeWorked},
-    {AnyTriple, Height, u"Superficie laterale", NoPlace, nullptr,      Asked::of<lateral>,   lateralWorked},
-    {AnyTriple, Height, u"Superficie totale",   NoPlace, nullptr,      Asked::of<total>,     totalWorked},
-    {AnyTriple, Height, u"Ipotenusa",           PlaceD,  nullptr,      Asked::of<c>,         hypotenuseWorked},
-    {AnyTriple, Height, u"Altezza",             PlaceC,  lateralGiven, Asked::of<h>,         heightWorked},
-    {AnyTriple, Height, u"Cateto a",            PlaceA,  nullptr,      Asked::of<a>,         legAWorked},
-    {AnyTriple, Height, u"Cateto b",            PlaceB,  nullptr,      Asked::of<b>,         legBWorked},
+    // triple   h       question                X        given         expected            worked solution
+    {AnyTriple, Height, u"Volume",              NoPlace, nullptr,      Asked::of<volume>,  volumeWorked},
+    {AnyTriple, Height, u"Superficie laterale", NoPlace, nullptr,      Asked::of<lateral>, lateralWorked},
+    {AnyTriple, Height, u"Superficie totale",   NoPlace, nullptr,      Asked::of<total>,   totalWorked},
+    {AnyTriple, Height, u"Ipotenusa",           PlaceD,  nullptr,      Asked::of<c>,       hypotenuseWorked},
+    {AnyTriple, Height, u"Altezza",             PlaceC,  lateralGiven, Asked::of<h>,       heightWorked},
+    {AnyTriple, Height, u"Cateto a",            PlaceA,  nullptr,      Asked::of<a>,       legAWorked},
+    {AnyTriple, Height, u"Cateto b",            PlaceB,  nullptr,      Asked::of<b>,       legBWorked},
 };
 static_assert(std::size(Kinds) == KindCount);
 

@@ -68,7 +68,7 @@ constexpr DrawRange AnyTriple{1, Triples::Count};
 constexpr DrawRange EitherLeg{0, 1};
 
 constexpr ExerciseKind Kinds[] = {
-    // triple    turn       question               X                given        expected        worked solution         unit
+    // triple   turn       question                X                given        expected            worked solution         unit
     {AnyTriple, EitherLeg, u"Volume",              NoPlace,         nullptr,     Asked::of<volume>,  volumeWorked,           u"cmc"},
     {AnyTriple, EitherLeg, u"Superficie laterale", NoPlace,         nullptr,     Asked::of<lateral>, lateralWorked,          u"cmq"},
     {AnyTriple, EitherLeg, u"Superficie totale",   NoPlace,         nullptr,     Asked::of<total>,   totalWorked,            u"cmq"},

@@ -57,7 +57,7 @@ constexpr DrawRange Ones{1, 1};
 constexpr DrawRange Threes{3, 3};
 
 constexpr ExerciseKind Kinds[] = {
-    // n              k       question      X       given         expected        worked solution          unit    traits
+    // n            k       question       X        given         expected            worked solution          unit    traits
     {SurfaceRadius, Ones,   u"Superficie", NoPlace, nullptr,      Asked::of<surface>, surfaceWorked,           u"cmq", TimesPi},
     {VolumeThirds,  Threes, u"Volume",     NoPlace, nullptr,      Asked::of<volume>,  volumeWorked,            u"cmc", TimesPi},
     {SurfaceRadius, Ones,   u"Raggio",     PlaceA,  surfaceGiven, Asked::of<r>,       radiusFromSurfaceWorked, u"cm",  PiGiven},
