@@ -40,19 +40,15 @@ std::optional<qint64> toHundredths(QStringView text)
     // Eighteen digits stay far inside 64 bits, hundredths included.
     if (whole.size() > 16 || fraction.size() > 2)
         return std::nullopt;
+    // The whole part's digits, then the two places of hundredths.
     qint64 value = 0;
-    for (QChar c : whole) {
-        if (!c.isDigit() || c.unicode() > u'9')
+    for (qsizetype i = 0; i < whole.size() + 2; ++i) {
+        const char16_t c = i < whole.size() ? whole[i].unicode()
+            : i - whole.size() < fraction.size() ? fraction[i - whole.size()].unicode()
+                                                 : u'0';
+        if (c < u'0' || c > u'9')
             return std::nullopt;
-        value = value * 10 + (c.unicode() - u'0');
-    }
-    value *= 100;
-    qint64 place = 10;
-    for (QChar c : fraction) {
-        if (!c.isDigit() || c.unicode() > u'9')
-            return std::nullopt;
-        value += (c.unicode() - u'0') * place;
-        place /= 10;
+        value = value * 10 + (c - u'0');
     }
     return value;
 }

@@ -50,7 +50,7 @@ std::optional<QString> piSlip(const Exercise &e, const ExerciseKind &kind, float
     }
     if (kind.has(PiGiven)) {
         for (double places : {10.0, 100.0}) {
-            if (answer == float(roundedTo(e.expected / 3.14, places)))
+            if (answer == float(roundedTo(e.expected * 100.0 / PiApproximation::Hundredths, places)))
                 return QStringLiteral("Il dato è già scritto con π: non dividere per 3,14.");
         }
     }

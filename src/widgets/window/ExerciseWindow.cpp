@@ -101,7 +101,7 @@ void ExerciseWindow::Form_Load()
     m_state.intRight = 0;
     m_state.intWrong = 0;
     m_results.clear();
-    m_reviewLine->clear();
+    showReview(QString());
     m_controls.Timer1->start();
 }
 
@@ -116,12 +116,8 @@ void ExerciseWindow::cmdNext_Click()
         return;
     m_exercise = m_profile.exercises->draw(m_state, m_random, m_results.reviewKinds());
     applyExercise(m_exercise);
-    // "Ripasso finito" is said once. QLabel::clear() lays the status bar out
-    // anew even when the line is empty already, so it is cleared only then.
-    if (m_results.isReviewing())
-        m_reviewLine->setText(FrameTexts::reviewLeft(int(m_results.reviewKinds().size())));
-    else if (!m_reviewLine->text().isEmpty())
-        m_reviewLine->clear();
+    // "Ripasso finito" is said once: the next draw clears it.
+    showReview(m_results.isReviewing() ? FrameTexts::reviewLeft(int(m_results.reviewKinds().size())) : QString());
 }
 
 void ExerciseWindow::applyExercise(const Exercise &e)
@@ -155,7 +151,7 @@ void ExerciseWindow::applyExercise(const Exercise &e)
         c.lblsl->show();
     if (c.lblPi)
         c.lblPi->setVisible(e.timesPi);
-    if (!e.unit.isEmpty())
+    if (!e.unit.isEmpty() && c.Text1->text() != e.unit)
         c.Text1->setText(e.unit);
 
     QPalette magenta = c.Label5->palette();
@@ -202,11 +198,17 @@ void ExerciseWindow::countForResults(bool right)
 {
     switch (m_results.count(m_exercise.kind, right)) {
     case GameResults::Review::None: break;
-    case GameResults::Review::Going:
-        m_reviewLine->setText(FrameTexts::reviewLeft(int(m_results.reviewKinds().size())));
-        break;
-    case GameResults::Review::Finished: m_reviewLine->setText(FrameTexts::reviewFinished()); break;
+    case GameResults::Review::Going: showReview(FrameTexts::reviewLeft(int(m_results.reviewKinds().size()))); break;
+    case GameResults::Review::Finished: showReview(FrameTexts::reviewFinished()); break;
     }
+}
+
+void ExerciseWindow::showReview(const QString &text)
+{
+    // QLabel::clear() lays the status bar out anew even on an empty line;
+    // the line is written only when its text changes, not at every draw.
+    if (m_reviewLine->text() != text)
+        m_reviewLine->setText(text);
 }
 
 void ExerciseWindow::results_Click()

@@ -76,6 +76,7 @@ private:
     void showMessage(const QString &text);
     bool isMinimisedOrMaximised() const;
     void countForResults(bool right);
+    void showReview(const QString &text);
     void closeResults();
     void placeResults();
 
