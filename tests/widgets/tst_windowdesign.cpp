@@ -11,10 +11,12 @@
 #include "exercises/WorkedSolution.h"
 #include "design/DesignCanvas.h"
 #include "definitions/ExerciseProfiles.h"
+#include "definitions/StartWindows.h"
 #include "design/AnswerBox.h"
 #include "design/Fonts.h"
 #include "design/PictureBox.h"
 
+#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
@@ -52,7 +54,8 @@ class WindowDesignTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void installedFamily_data();
+    void installedFamily();
 
     void controls_data();
     void controls();
@@ -61,6 +64,8 @@ private slots:
     void menusAndStatusBar_data();
     void menusAndStatusBar();
     void splashAndChoice();
+    void splashLabelsFitBesideTheButton_data();
+    void splashLabelsFitBesideTheButton();
     void picturesAreDrawnAtScreenResolution();
 
 private:
@@ -68,9 +73,30 @@ private:
     FakeRandom m_random;
 };
 
-void WindowDesignTest::initTestCase()
+void WindowDesignTest::installedFamily_data()
 {
-    installFontSubstitutes();
+    QTest::addColumn<QString>("designed");
+    QTest::addColumn<QStringList>("installed");
+    QTest::addColumn<QString>("asked");
+    const QStringList linux{"DejaVu Sans", "Liberation Sans", "Liberation Serif"};
+    const QStringList windows{"Arial", "MS Sans Serif", "Times New Roman", "Liberation Sans"};
+    QTest::newRow("Arial missing") << "Arial" << linux << "Liberation Sans";
+    QTest::newRow("Times New Roman missing") << "Times New Roman" << linux << "Liberation Serif";
+    QTest::newRow("MS Sans Serif missing") << "MS Sans Serif" << linux << "Liberation Sans";
+    QTest::newRow("Arial installed") << "Arial" << windows << "Arial";
+    QTest::newRow("MS Sans Serif installed") << "MS Sans Serif" << windows << "MS Sans Serif";
+    QTest::newRow("installed under another case") << "arial" << windows << "arial";
+    QTest::newRow("stand-in missing too") << "Times New Roman" << QStringList{"DejaVu Serif"}
+                                          << "Times New Roman";
+    QTest::newRow("no stand-in") << "Comic Sans MS" << linux << "Comic Sans MS";
+}
+
+void WindowDesignTest::installedFamily()
+{
+    QFETCH(QString, designed);
+    QFETCH(QStringList, installed);
+    QFETCH(QString, asked);
+    QCOMPARE(::installedFamily(designed, installed), asked);
 }
 
 std::unique_ptr<ExerciseWindow> WindowDesignTest::open(const QString &name, QSize size)
@@ -163,7 +189,7 @@ void WindowDesignTest::controls()
     if (control != u"txtAnswer" && control != u"Label5" && control != u"lblc")
         QCOMPARE(shown, text);
 
-    QCOMPARE(c->font().family(), family);
+    QCOMPARE(c->font().family(), ::installedFamily(family, QFontDatabase::families()));
     QCOMPARE(c->font().bold(), bold);
     QCOMPARE(c->font().pixelSize(), std::max(1, int(std::lround(points * 4 / 3 * canvas->scale()))));
     if (family != u"Times New Roman")
@@ -316,6 +342,41 @@ void WindowDesignTest::splashAndChoice()
     const auto *button = splash.findChild<QPushButton *>(QStringLiteral("Command3"));
     QVERIFY(title->geometry().right() < button->geometry().left());
     QVERIFY(title->font().pointSizeF() >= 24);
+}
+
+void WindowDesignTest::splashLabelsFitBesideTheButton_data()
+{
+    QTest::addColumn<QString>("label");
+    // The name fits as designed; the title and the list of solids shrink.
+    for (const char *label : {"lblCompanyProduct", "lblProductName", "lblCompany"})
+        QTest::newRow(label) << label;
+}
+
+void WindowDesignTest::splashLabelsFitBesideTheButton()
+{
+    // Each label beside the picture button is shown at the largest size,
+    // in steps of 0.75 points, that keeps it clear of the button.
+    QFETCH(QString, label);
+    SplashWindow splash;
+    splash.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&splash));
+    const auto *shown = splash.findChild<QLabel *>(label);
+    const auto *button = splash.findChild<QPushButton *>(QStringLiteral("Command3"));
+    const int room = button->geometry().left() - 4 - shown->x();
+    QVERIFY2(shown->sizeHint().width() <= room, qPrintable(QString::number(shown->sizeHint().width())));
+
+    qreal designed = 0;
+    for (const Design::Control &row : StartWindows::splash().controls) {
+        if (QStringView(row.name) == label)
+            designed = row.font.points;
+    }
+    if (shown->font().pointSizeF() < designed) {
+        QLabel larger(shown->text());
+        QFont font = shown->font();
+        font.setPointSizeF(font.pointSizeF() + 0.75);
+        larger.setFont(font);
+        QVERIFY2(larger.sizeHint().width() > room, qPrintable(QString::number(font.pointSizeF())));
+    }
 }
 
 void WindowDesignTest::picturesAreDrawnAtScreenResolution()

@@ -8,6 +8,7 @@
 #include "PictureBox.h"
 #include "Twips.h"
 
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -15,6 +16,17 @@
 namespace Design {
 
 namespace {
+
+// A control kept too small to be seen shows nothing of its text; drawing it
+// would load a face for one pixel.
+class Unpainted : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override { return event->type() == QEvent::Paint; }
+};
 
 QString text(const char16_t *s)
 {
@@ -92,6 +104,8 @@ QWidget *makeControl(const Control &d, QWidget *parent, Artwork::IconCache &icon
     if (d.description)
         w->setAccessibleDescription(text(d.description));
     w->setHidden(d.has(Hidden));
+    if (d.has(Tiny))
+        w->installEventFilter(new Unpainted(w));
     return w;
 }
 

@@ -14,28 +14,31 @@
 
 namespace {
 
-QFont designFont(const Design::Font &design)
+// A text's width at any size, from its glyphs' unhinted advances in a face
+// loaded at one size. Hinting and the size's rounding to whole pixels move
+// the width shown by up to about a quarter of a pixel a glyph.
+class TextWidth
 {
-    QFont font(QString::fromUtf16(design.family));
-    font.setBold(design.bold);
-    font.setItalic(design.italic);
-    return font;
-}
+public:
+    TextWidth(const QRawFont &face, const QString &text)
+        : m_glyphs(int(text.size()))
+    {
+        const QList<quint32> glyphs = face.glyphIndexesForString(text);
+        for (const QPointF advance : face.advancesForGlyphIndexes(glyphs, QRawFont::UseDesignMetrics))
+            m_perPixel += advance.x();
+        m_perPixel /= face.pixelSize();
+    }
 
-// Points at 96 dpi, the resolution twips are counted in, times the scale.
-QFont scaledFont(const Design::Font &design, qreal scale)
-{
-    QFont font = designFont(design);
-    font.setPixelSize(std::max(1, int(std::lround(design.points * 96.0 / 72.0 * scale))));
-    return font;
-}
+    int atLeast(qreal pixels) const { return int(std::floor(m_perPixel * std::floor(pixels))) - 1; }
+    int atMost(qreal pixels) const
+    {
+        return int(std::ceil(m_perPixel * std::ceil(pixels) + 0.3 * m_glyphs)) + 1;
+    }
 
-QFont pointsFont(const Design::Font &design, qreal points)
-{
-    QFont font = designFont(design);
-    font.setPointSizeF(points);
-    return font;
-}
+private:
+    int m_glyphs;
+    qreal m_perPixel = 0;
+};
 
 } // namespace
 
@@ -136,8 +139,8 @@ void DesignCanvas::relayout()
         if (!p.control)
             continue;
         if (p.design.font.family) {
-            const QFont font = m_mode == Mode::Scaled ? scaledFont(p.design.font, m_scale)
-                                                      : pointsFont(p.design.font, p.points);
+            const QFont font = m_mode == Mode::Scaled ? m_fonts.scaled(p.design.font, m_scale)
+                                                      : m_fonts.inPoints(p.design.font, p.points);
             if (p.control->font() != font)
                 p.control->setFont(font);
         }
@@ -176,39 +179,49 @@ QRect DesignCanvas::keptInside(Placed &p, QRect r)
 
 void DesignCanvas::shrinkToFit(Placed &p, int room)
 {
-    // The largest of the sizes 0.75 points apart, down to 8 points, at which
-    // the text fits. Each size tried loads a font, so the likely one is found
-    // from the text's width at the present size, since widths follow the
-    // size closely, and then confirmed.
+    // The largest of the sizes 0.75 points apart at which the text fits, or
+    // the first one below 8 points. Measuring a size loads its face: bounds on the text's
+    // width, from a face of the family already loaded at another size, pass
+    // over the sizes that surely do not fit, and spare measuring one that
+    // surely does, so that mostly only the size shown is loaded.
     constexpr qreal Step = 0.75;
     constexpr qreal Smallest = 8;
-    const auto width = [&p](qreal points) {
-        p.control->setFont(pointsFont(p.design.font, points));
+    const auto *label = qobject_cast<const QLabel *>(p.control.data());
+    if (!label || p.points <= Smallest)
+        return;
+    const QFont designed = m_fonts.inPoints(p.design.font, p.points);
+    const QString face = designed.family() + (designed.bold() ? u'b' : u' ') + (designed.italic() ? u'i' : u' ');
+    QRawFont loaded = m_faces.value(face);
+    if (!loaded.isValid())
+        loaded = QRawFont::fromFont(designed);
+    const TextWidth width(loaded, label->text());
+    const qreal pixelsPerPoint = p.control->logicalDpiY() / 72.0;
+    const auto measured = [&](qreal points) {
+        p.control->setFont(m_fonts.inPoints(p.design.font, points));
         return p.control->sizeHint().width();
     };
-    const int now = p.control->sizeHint().width();
-    if (now <= room || p.points <= Smallest)
-        return;
-    const qreal start = p.points;
-    const int steps = int(std::ceil((start - start * room / now) / Step));
-    qreal points = std::max(start - steps * Step, start - std::ceil((start - Smallest) / Step) * Step);
-    if (width(points) <= room) {
-        while (points + Step < start && width(points + Step) <= room)
-            points += Step;
-    } else {
-        while (points > Smallest && width(points - Step) > room)
-            points -= Step;
-        if (points > Smallest)
-            points -= Step;
+
+    qreal points = p.points;
+    while (points > Smallest) {
+        const qreal pixels = points * pixelsPerPoint;
+        if (width.atMost(pixels) <= room)
+            break;
+        if (width.atLeast(pixels) <= room && measured(points) <= room)
+            break;
+        points -= Step;
     }
     p.points = points;
-    p.control->setFont(pointsFont(p.design.font, points));
+    const QFont shown = m_fonts.inPoints(p.design.font, points);
+    p.control->setFont(shown);
+    m_faces.insert(face, QRawFont::fromFont(shown));
 }
 
 QRect DesignCanvas::grown(QWidget *control, const Design::Control &design, QRect scaled) const
 {
     const bool grows = design.kind == Design::Kind::Label || design.kind == Design::Kind::Button;
-    if (!grows || design.has(Design::Tiny))
+    // A hidden control is measured when it is shown, not before: measuring
+    // loads its face.
+    if (!grows || design.has(Design::Tiny) || control->isHidden())
         return scaled;
     const QSize hint = control->sizeHint();
     if (design.has(Design::AutoSize)) {

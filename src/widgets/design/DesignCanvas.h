@@ -5,10 +5,13 @@
 #pragma once
 
 #include "Design.h"
+#include "Fonts.h"
 
 #include <QFrame>
+#include <QHash>
 #include <QList>
 #include <QPointer>
+#include <QRawFont>
 #include <QWindow>
 
 // Holds a window's controls at their design places. Labels too small for
@@ -59,10 +62,12 @@ private:
     QRect grown(QWidget *control, const Design::Control &design, QRect scaled) const;
 
     Mode m_mode;
+    DesignFonts m_fonts;
     QRect m_clientArea;
     QList<Placed> m_placed;
     qreal m_scale = 1.0;
     bool m_laying = false;
     bool m_dirty = true;
+    QHash<QString, QRawFont> m_faces; // a face of each family fitted, at the size it is shown
     QPointer<QWindow> m_watched; // the window whose first exposure lays the canvas out
 };

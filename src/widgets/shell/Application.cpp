@@ -5,7 +5,6 @@
 #include "Application.h"
 
 #include "design/Artwork.h"
-#include "design/Fonts.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -20,7 +19,6 @@ void configureApplication(QApplication &app)
     // only where the style draws from the palette: the same style everywhere,
     // rather than Windows' own or the desktop's.
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    installFontSubstitutes();
     installToolkitTranslation(app);
 }
 
