@@ -20,9 +20,12 @@
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainterPath>
+#include <QPoint>
 #include <QRawFont>
 #include <QRegularExpression>
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 
 namespace {
@@ -55,22 +58,54 @@ QString number(qreal n)
     return QString::number(n, 'f', 2).remove(QRegularExpression(QStringLiteral("\\.?0+$")));
 }
 
+// Tenths of a unit, relative to where each segment starts, each command
+// letter written only where it changes: the renderer reads every byte of a
+// figure at each start, and a point is a twentieth of a unit off at most.
 QString pathData(const QRawFont &face, QChar letter, QPointF at)
 {
     const QList<quint32> glyphs = face.glyphIndexesForString(QString(letter));
     const QPainterPath outline = face.pathForGlyph(glyphs.value(0)).translated(at);
+    const auto tenths = [](qreal n) { return int(std::lround(n * 10)); };
+    const auto number = [](int tenths) {
+        QString s = QString::number(tenths / 10.0, 'f', 1);
+        if (s.endsWith(u".0"))
+            s.chop(2);
+        if (s.startsWith(u"0."))
+            s.remove(0, 1);
+        else if (s.startsWith(u"-0."))
+            s.remove(1, 1);
+        return s;
+    };
     QString d;
+    const auto add = [&](int value) {
+        const QString n = number(value);
+        if (!d.isEmpty() && !d.back().isLetter() && !n.startsWith(u'-'))
+            d += u' ';
+        d += n;
+    };
+    QChar command;
+    QPoint start(0, 0); // where the segment starts, in tenths
     for (int i = 0; i < outline.elementCount(); ++i) {
         const QPainterPath::Element e = outline.elementAt(i);
-        const QString point = number(e.x) + u' ' + number(e.y);
-        switch (e.type) {
-        case QPainterPath::MoveToElement: d += u'M' + point; break;
-        case QPainterPath::LineToElement: d += u'L' + point; break;
-        case QPainterPath::CurveToElement: d += u'C' + point; break;
-        case QPainterPath::CurveToDataElement: d += u' ' + point; break;
+        const QChar wanted = e.type == QPainterPath::MoveToElement ? u'm'
+                             : e.type == QPainterPath::LineToElement ? u'l'
+                                                                     : u'c';
+        // After a move, pairs without a letter are lines.
+        if (wanted != command || wanted == u'm')
+            d += wanted;
+        command = wanted == u'm' ? u'l' : wanted;
+        const int points = wanted == u'c' ? 3 : 1;
+        QPoint end;
+        for (int k = 0; k < points; ++k) {
+            const QPainterPath::Element p = outline.elementAt(i + k);
+            end = QPoint(tenths(p.x), tenths(p.y));
+            add(end.x() - start.x());
+            add(end.y() - start.y());
         }
+        i += points - 1;
+        start = end;
     }
-    return d + u'Z';
+    return d + u'z';
 }
 
 // One letter as a path, from its text and place.
