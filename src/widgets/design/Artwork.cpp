@@ -99,6 +99,30 @@ QIcon IconCache::icon(Picture picture)
     return *found;
 }
 
+std::shared_ptr<Document> IconCache::document(Picture picture)
+{
+    auto found = m_documents.find(picture);
+    if (found == m_documents.end())
+        found = m_documents.insert(picture, std::make_shared<Document>(picture));
+    return *found;
+}
+
+Document::Document(Picture picture)
+    : m_picture(picture)
+{
+}
+
+Document::~Document() = default;
+
+QSvgRenderer &Document::renderer()
+{
+    if (!m_renderer) {
+        m_renderer = std::make_unique<QSvgRenderer>(resourcePath(m_picture));
+        m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
+    }
+    return *m_renderer;
+}
+
 QPixmap pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio)
 {
     QSvgRenderer renderer(resourcePath(picture));

@@ -8,6 +8,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
+#include <memory>
 
 class QSvgRenderer;
 
@@ -36,16 +37,34 @@ QString resourcePath(Picture picture);
 
 QIcon icon(Picture picture);
 
-// Icons kept for a window's lifetime: a control built anew with the same
-// icon then finds its pixmaps already drawn, instead of adding new ones to
-// Qt's pixmap cache each time.
+// A picture's SVG document, read when it is first drawn.
+class Document
+{
+public:
+    explicit Document(Picture picture);
+    ~Document();
+
+    Picture picture() const { return m_picture; }
+    QSvgRenderer &renderer();
+
+private:
+    Picture m_picture;
+    std::unique_ptr<QSvgRenderer> m_renderer;
+};
+
+// Icons and documents kept for a window's lifetime: a control built anew
+// with the same icon then finds its pixmaps already drawn, instead of adding
+// new ones to Qt's pixmap cache each time, and two controls showing the same
+// picture read it once.
 class IconCache
 {
 public:
     QIcon icon(Picture picture);
+    std::shared_ptr<Document> document(Picture picture);
 
 private:
     QHash<Picture, QIcon> m_icons;
+    QHash<Picture, std::shared_ptr<Document>> m_documents;
 };
 // Rendered crisply for a logical size on a screen of that pixel ratio.
 QPixmap pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio);

@@ -89,7 +89,7 @@ QWidget *makeControl(const Control &d, QWidget *parent, Artwork::IconCache &icon
     case Kind::AnswerBox: w = makeBox(d, palette, parent); break;
     case Kind::Button: w = makeButton(d, palette, parent, icons); break;
     case Kind::Picture: {
-        auto *picture = new PictureBox(d.picture, parent);
+        auto *picture = new PictureBox(icons.document(d.picture), parent);
         if (d.back.isSet())
             picture->setBackground(d.back.color());
         w = picture;
@@ -98,11 +98,16 @@ QWidget *makeControl(const Control &d, QWidget *parent, Artwork::IconCache &icon
     case Kind::Line: w = new LineStroke(parent); break;
     }
     w->setObjectName(QString::fromUtf16(d.name));
-    w->setPalette(palette);
+    // A control of the canvas's own colours inherits them, at no cost.
+    if (palette != parent->palette())
+        w->setPalette(palette);
     if (d.toolTip)
         w->setToolTip(text(d.toolTip));
     if (d.description)
         w->setAccessibleDescription(text(d.description));
+    // At its design place from the start: a child shown before it has a
+    // size sizes itself to its text, in a font it will never be drawn in.
+    w->setGeometry(toPixels(d.twips));
     w->setHidden(d.has(Hidden));
     if (d.has(Tiny))
         w->installEventFilter(new Unpainted(w));

@@ -223,14 +223,15 @@ QRect DesignCanvas::grown(QWidget *control, const Design::Control &design, QRect
     // loads its face.
     if (!grows || design.has(Design::Tiny) || control->isHidden())
         return scaled;
+    // An empty label needs no more room than designed, and one sized to its
+    // text has no width: nothing of it shows. Measured, it would load its
+    // face before it has anything to draw.
+    const auto *label = qobject_cast<const QLabel *>(control);
+    if (label && label->text().isEmpty())
+        return design.has(Design::AutoSize) ? QRect(scaled.topLeft(), QSize(0, scaled.height())) : scaled;
     const QSize hint = control->sizeHint();
-    if (design.has(Design::AutoSize)) {
-        // An empty label sized to its text has no width: nothing of it shows.
-        const auto *label = qobject_cast<const QLabel *>(control);
-        if (label && label->text().isEmpty())
-            return QRect(scaled.topLeft(), QSize(0, hint.height()));
+    if (design.has(Design::AutoSize))
         return QRect(scaled.topLeft(), hint);
-    }
 
     QRect r = scaled;
     if (hint.width() > r.width()) {

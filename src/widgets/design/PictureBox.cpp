@@ -7,22 +7,13 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-PictureBox::PictureBox(Artwork::Picture picture, QWidget *parent)
+PictureBox::PictureBox(std::shared_ptr<Artwork::Document> document, QWidget *parent)
     : QWidget(parent)
-    , m_picture(picture)
+    , m_document(std::move(document))
 {
 }
 
 PictureBox::~PictureBox() = default;
-
-QSvgRenderer &PictureBox::renderer() const
-{
-    if (!m_renderer) {
-        m_renderer = std::make_unique<QSvgRenderer>(Artwork::resourcePath(m_picture));
-        m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
-    }
-    return *m_renderer;
-}
 
 void PictureBox::setBackground(const QColor &colour)
 {
@@ -32,7 +23,7 @@ void PictureBox::setBackground(const QColor &colour)
 
 QRect PictureBox::pictureRect() const
 {
-    const QSize shape = renderer().defaultSize().scaled(size(), Qt::KeepAspectRatio);
+    const QSize shape = m_document->renderer().defaultSize().scaled(size(), Qt::KeepAspectRatio);
     return QRect(QPoint((width() - shape.width()) / 2, (height() - shape.height()) / 2), shape);
 }
 
@@ -41,11 +32,16 @@ void PictureBox::paintEvent(QPaintEvent *)
     QPainter painter(this);
     if (m_background)
         painter.fillRect(rect(), *m_background);
-    const QRect target = pictureRect();
+    // Drawn straight at the screen's pixels, with no copy kept: a picture is
+    // seldom drawn again, and a copy would keep every pixel of it in memory
+    // for the window's life.
+    // Its corners on whole pixels of the screen, whatever its pixel ratio,
+    // so that its edges are as sharp as the screen allows.
+    const QRect picture = pictureRect();
     const qreal ratio = devicePixelRatioF();
-    if (m_rendered.size() != target.size() * ratio || m_rendered.devicePixelRatio() != ratio)
-        m_rendered = Artwork::render(renderer(), target.size(), ratio);
-    painter.drawPixmap(target.topLeft(), m_rendered);
+    const QPoint corner = (QPointF(picture.topLeft()) * ratio).toPoint();
+    const QSize size = picture.size() * ratio;
+    m_document->renderer().render(&painter, QRectF(QPointF(corner) / ratio, QSizeF(size) / ratio));
 }
 
 void LineStroke::paintEvent(QPaintEvent *)

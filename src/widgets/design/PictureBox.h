@@ -7,12 +7,9 @@
 #include "Artwork.h"
 
 #include <QColor>
-#include <QPixmap>
 #include <QWidget>
 #include <memory>
 #include <optional>
-
-class QSvgRenderer;
 
 // A picture from the artwork, drawn to fill the control at any scale and
 // pixel ratio, on an optional background colour.
@@ -20,10 +17,10 @@ class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
-    PictureBox(Artwork::Picture picture, QWidget *parent = nullptr);
+    PictureBox(std::shared_ptr<Artwork::Document> document, QWidget *parent = nullptr);
     ~PictureBox() override;
 
-    Artwork::Picture picture() const { return m_picture; }
+    Artwork::Picture picture() const { return m_document->picture(); }
     void setBackground(const QColor &colour);
     // Where the picture itself lies inside the control (it keeps its shape).
     QRect pictureRect() const;
@@ -32,12 +29,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QSvgRenderer &renderer() const;
-
-    Artwork::Picture m_picture;
-    mutable std::unique_ptr<QSvgRenderer> m_renderer; // read once, on the first paint
+    std::shared_ptr<Artwork::Document> m_document; // read on the first paint
     std::optional<QColor> m_background;
-    QPixmap m_rendered; // kept until the size or pixel ratio changes
 };
 
 // A thin stroke across the control, top left to bottom right.

@@ -143,7 +143,7 @@ ExerciseMenus buildExerciseMenus(QMainWindow &window, const WindowProfile &profi
     return m;
 }
 
-void buildExerciseStatusBar(QMainWindow &window, const WindowProfile &profile)
+void buildExerciseStatusBar(QMainWindow &window, const WindowProfile &profile, Artwork::IconCache &icons)
 {
     auto *status = new QStatusBar(&window);
     status->setObjectName(QStringLiteral("StatusBar1"));
@@ -153,7 +153,7 @@ void buildExerciseStatusBar(QMainWindow &window, const WindowProfile &profile)
         text->setFrameShape(QFrame::StyledPanel);
         status->addWidget(text);
     }
-    auto *teacher = new PictureBox(Artwork::Picture::Teacher, status);
+    auto *teacher = new PictureBox(icons.document(Artwork::Picture::Teacher), status);
     teacher->setObjectName(QStringLiteral("teacherPanel"));
     teacher->setFixedSize(14, 22);
     status->addWidget(teacher);

@@ -77,4 +77,4 @@ void removeExerciseControls(QMainWindow &window, ExerciseControls &controls);
 
 // The menu bar and the status bar never change, so they are built once.
 ExerciseMenus buildExerciseMenus(QMainWindow &window, const WindowProfile &profile);
-void buildExerciseStatusBar(QMainWindow &window, const WindowProfile &profile);
+void buildExerciseStatusBar(QMainWindow &window, const WindowProfile &profile, Artwork::IconCache &icons);

@@ -34,7 +34,7 @@ ExerciseWindow::ExerciseWindow(WindowProfile profile, RandomSource &random, QWid
 {
     setObjectName(m_profile.windowName);
     m_menus = buildExerciseMenus(*this, m_profile);
-    buildExerciseStatusBar(*this, m_profile);
+    buildExerciseStatusBar(*this, m_profile, m_icons);
     m_reviewLine = new QLabel(statusBar());
     m_reviewLine->setObjectName(QStringLiteral("lblReview"));
     m_reviewLine->setAccessibleDescription(FrameTexts::reviewName());
