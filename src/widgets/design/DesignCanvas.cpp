@@ -180,10 +180,11 @@ QRect DesignCanvas::keptInside(Placed &p, QRect r)
 void DesignCanvas::shrinkToFit(Placed &p, int room)
 {
     // The largest of the sizes 0.75 points apart at which the text fits, or
-    // the first one below 8 points. Measuring a size loads its face: bounds on the text's
-    // width, from a face of the family already loaded at another size, pass
-    // over the sizes that surely do not fit, and spare measuring one that
-    // surely does, so that mostly only the size shown is loaded.
+    // the first one below 8 points. Measuring a size loads its face: bounds
+    // on the text's width, from a face of the family already loaded at
+    // another size, pass over the sizes that surely do not fit and spare
+    // measuring one that surely does, so that mostly only the size shown is
+    // loaded.
     constexpr qreal Step = 0.75;
     constexpr qreal Smallest = 8;
     const auto *label = qobject_cast<const QLabel *>(p.control.data());
