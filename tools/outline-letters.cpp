@@ -66,7 +66,7 @@ QString pathData(const QRawFont &face, QChar letter, QPointF at)
     const QList<quint32> glyphs = face.glyphIndexesForString(QString(letter));
     const QPainterPath outline = face.pathForGlyph(glyphs.value(0)).translated(at);
     const auto tenths = [](qreal n) { return int(std::lround(n * 10)); };
-    const auto number = [](int tenths) {
+    const auto inTenths = [](int tenths) {
         QString s = QString::number(tenths / 10.0, 'f', 1);
         if (s.endsWith(u".0"))
             s.chop(2);
@@ -78,7 +78,7 @@ QString pathData(const QRawFont &face, QChar letter, QPointF at)
     };
     QString d;
     const auto add = [&](int value) {
-        const QString n = number(value);
+        const QString n = inTenths(value);
         if (!d.isEmpty() && !d.back().isLetter() && !n.startsWith(u'-'))
             d += u' ';
         d += n;

@@ -20,9 +20,9 @@ namespace {
 class SvgIconEngine : public QIconEngine
 {
 public:
-    explicit SvgIconEngine(const QString &path) : m_path(path) {}
+    explicit SvgIconEngine(std::shared_ptr<Artwork::Document> document) : m_document(std::move(document)) {}
 
-    QIconEngine *clone() const override { return new SvgIconEngine(m_path); }
+    QIconEngine *clone() const override { return new SvgIconEngine(m_document); }
 
     void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
     {
@@ -45,10 +45,10 @@ public:
 private:
     QPixmap draw(QSize size, QIcon::Mode mode)
     {
-        if (!m_renderer)
-            m_renderer = std::make_unique<QSvgRenderer>(m_path);
-        const QPixmap drawn =
-            Artwork::render(*m_renderer, m_renderer->defaultSize().scaled(size, Qt::KeepAspectRatio), 1.0);
+        // Stretched to the pixmap, which already has the picture's shape.
+        QSvgRenderer &renderer = m_document->renderer();
+        renderer.setAspectRatioMode(Qt::IgnoreAspectRatio);
+        const QPixmap drawn = Artwork::render(renderer, renderer.defaultSize().scaled(size, Qt::KeepAspectRatio), 1.0);
         if (mode == QIcon::Normal)
             return drawn;
         QStyleOption option;
@@ -56,8 +56,7 @@ private:
         return QApplication::style()->generatedIconPixmap(mode, drawn, &option);
     }
 
-    QString m_path;
-    std::unique_ptr<QSvgRenderer> m_renderer; // read on the first draw
+    std::shared_ptr<Artwork::Document> m_document;
     QHash<QPair<QSize, int>, QPixmap> m_drawn;
 };
 
@@ -88,14 +87,14 @@ QString resourcePath(Picture picture)
 
 QIcon icon(Picture picture)
 {
-    return QIcon(new SvgIconEngine(resourcePath(picture)));
+    return QIcon(new SvgIconEngine(std::make_shared<Document>(picture)));
 }
 
 QIcon IconCache::icon(Picture picture)
 {
     auto found = m_icons.find(picture);
     if (found == m_icons.end())
-        found = m_icons.insert(picture, Artwork::icon(picture));
+        found = m_icons.insert(picture, QIcon(new SvgIconEngine(document(picture))));
     return *found;
 }
 
@@ -116,18 +115,16 @@ Document::~Document() = default;
 
 QSvgRenderer &Document::renderer()
 {
-    if (!m_renderer) {
+    if (!m_renderer)
         m_renderer = std::make_unique<QSvgRenderer>(resourcePath(m_picture));
-        m_renderer->setAspectRatioMode(Qt::KeepAspectRatio);
-    }
     return *m_renderer;
 }
 
 QPixmap pixmap(Picture picture, QSize logicalSize, qreal devicePixelRatio)
 {
-    QSvgRenderer renderer(resourcePath(picture));
-    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
-    return render(renderer, logicalSize, devicePixelRatio);
+    Document document(picture);
+    document.renderer().setAspectRatioMode(Qt::KeepAspectRatio);
+    return render(document.renderer(), logicalSize, devicePixelRatio);
 }
 
 QPixmap render(QSvgRenderer &renderer, QSize logicalSize, qreal devicePixelRatio)

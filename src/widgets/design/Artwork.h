@@ -37,7 +37,8 @@ QString resourcePath(Picture picture);
 
 QIcon icon(Picture picture);
 
-// A picture's SVG document, read when it is first drawn.
+// A picture's SVG document, read when it is first drawn. It is shared: each
+// drawing sets how the picture fits its rectangle.
 class Document
 {
 public:

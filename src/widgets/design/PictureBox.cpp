@@ -41,7 +41,9 @@ void PictureBox::paintEvent(QPaintEvent *)
     const qreal ratio = devicePixelRatioF();
     const QPoint corner = (QPointF(picture.topLeft()) * ratio).toPoint();
     const QSize size = picture.size() * ratio;
-    m_document->renderer().render(&painter, QRectF(QPointF(corner) / ratio, QSizeF(size) / ratio));
+    QSvgRenderer &renderer = m_document->renderer();
+    renderer.setAspectRatioMode(Qt::KeepAspectRatio);
+    renderer.render(&painter, QRectF(QPointF(corner) / ratio, QSizeF(size) / ratio));
 }
 
 void LineStroke::paintEvent(QPaintEvent *)
