@@ -9,25 +9,42 @@ accessibility bus, and a window manager; starts the program there and finds
 its controls through the accessibility tree, by role, text and description.
 Keys and clicks are real X events sent with xdotool. Every process started
 here is ended by close().
+
+Every wait is for a state, never for a time: the window manager managing
+the screen, the accessibility registry answering, the program's window
+active before a key is sent to it. The deadlines are generous, since a wait
+that is met early costs nothing and a loaded machine is slow; when one runs
+out, the failure says what the desktop looked like then.
 """
 
 import math
 import os
+import re
 import signal
 import subprocess
 import sys
+import tempfile
 import time
+
+# Long enough for a start on a loaded two-core machine under a sanitizer.
+DEADLINE = 60.0
 
 
 class Failure(Exception):
     pass
 
 
-def wait_for(what, probe, timeout=10.0, interval=0.05):
-    """Polls probe until it returns something true; fails after timeout."""
+def wait_for(what, probe, timeout=DEADLINE, interval=0.05):
+    """Polls probe until it returns something true; fails after timeout.
+    A probe that raises counts as not yet."""
     deadline = time.monotonic() + timeout
     while True:
-        value = probe()
+        try:
+            value = probe()
+        except Failure:
+            raise
+        except Exception:  # the registry or the X server not answering yet
+            value = None
         if value:
             return value
         if time.monotonic() > deadline:
@@ -38,10 +55,14 @@ def wait_for(what, probe, timeout=10.0, interval=0.05):
 class Desktop:
     def __init__(self):
         self.processes = []
+        self.program = None
+        self.app = None
+        self.stderr = tempfile.TemporaryFile()
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("QT_", "DBUS_", "AT_SPI"))}
         self.env.pop("DISPLAY", None)
         self.env.pop("WAYLAND_DISPLAY", None)
+        self.atspi = None
 
     def _spawn(self, args, **kwargs):
         process = subprocess.Popen(args, env=self.env, start_new_session=True,
@@ -49,12 +70,17 @@ class Desktop:
         self.processes.append(process)
         return process
 
+    def _output(self, *args):
+        return subprocess.run(list(args), env=self.env, capture_output=True, text=True,
+                              timeout=DEADLINE).stdout
+
     def start(self):
         read_end, write_end = os.pipe()
         self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
                      "-nolisten", "tcp"], pass_fds=(write_end,),
                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
+        # Xvfb writes its display's number once it accepts clients.
         with os.fdopen(read_end) as pipe:
             number = pipe.readline().strip()
         if not number:
@@ -64,41 +90,120 @@ class Desktop:
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.env["DBUS_SESSION_BUS_ADDRESS"] = bus.stdout.readline().strip()
+        if not self.env["DBUS_SESSION_BUS_ADDRESS"]:
+            raise Failure("the session bus did not start")
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately", "--a11y=1"],
                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         self._spawn(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        time.sleep(0.3)
+        wait_for("the window manager to manage the screen", self._window_manager_ready)
+        wait_for("the accessibility bus", lambda: "unix:" in self._output(
+            "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
+            "org.a11y.Bus.GetAddress"))
 
         # pyatspi reads the bus and display from the environment when imported.
         os.environ["DISPLAY"] = self.env["DISPLAY"]
         os.environ["DBUS_SESSION_BUS_ADDRESS"] = self.env["DBUS_SESSION_BUS_ADDRESS"]
         import pyatspi  # noqa: E402  (needs the environment above)
         self.atspi = pyatspi
+        # The registry is started on the first call: it answers once it
+        # can say how many applications it holds.
+        wait_for("the accessibility registry",
+                 lambda: pyatspi.Registry.getDesktop(0).childCount is not None)
+
+    def _window_manager_ready(self):
+        """EWMH: the root names a check window, which names itself."""
+        root = _window_id(self._output("xprop", "-root", "_NET_SUPPORTING_WM_CHECK"))
+        if root is None:
+            return False
+        return _window_id(self._output("xprop", "-id", hex(root), "_NET_SUPPORTING_WM_CHECK")) == root
 
     def launch(self, program):
         env = dict(self.env)
         env["QT_QPA_PLATFORM"] = "xcb"
         env["QT_LINUX_ACCESSIBILITY_ALWAYS_ON"] = "1"
         env["QT_ACCESSIBILITY"] = "1"
+        self.stderr.seek(0)
+        self.stderr.truncate()
+        self.app = None
         self.program = subprocess.Popen([program], env=env, start_new_session=True,
-                                        stdin=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+                                        stdin=subprocess.DEVNULL, stderr=self.stderr)
         self.processes.append(self.program)
         return self.program
 
     def application(self):
+        """The program's own application in the tree: by its process, so
+        that one closed a moment ago and still listed is never taken."""
+        if self.app is not None:
+            return self.app
+
         def find():
-            desktop = self.atspi.Registry.getDesktop(0)
-            for app in desktop:
-                if app is not None and app.name == "tramolo":
+            for app in self.atspi.Registry.getDesktop(0):
+                if app is not None and app.name == "tramolo" \
+                        and app.get_process_id() == self.program.pid:
                     return app
             return None
-        return wait_for("the program in the accessibility tree", find)
+        self.app = wait_for("the program in the accessibility tree", find)
+        return self.app
 
-    def key(self, *keys):
+    def active_window(self):
+        return _window_id(self._output("xprop", "-root", "_NET_ACTIVE_WINDOW"))
+
+    def window_pid(self, window):
+        match = re.search(r"= (\d+)", self._output("xprop", "-id", hex(window), "_NET_WM_PID"))
+        return int(match.group(1)) if match else None
+
+    def window_title(self, window):
+        match = re.search(r'= "(.*)"$', self._output("xprop", "-id", hex(window), "_NET_WM_NAME").strip())
+        return match.group(1) if match else None
+
+    def program_is_active(self, title):
+        """The window manager's active window is the program's, with this title."""
+        window = self.active_window()
+        return window is not None and self.window_pid(window) == self.program.pid \
+            and self.window_title(window) == title
+
+    def send_keys(self, *keys):
         subprocess.run(["xdotool", "key", "--delay", "30", *keys], env=self.env, check=True)
 
-    def type(self, text):
+    def send_text(self, text):
         subprocess.run(["xdotool", "type", "--delay", "30", text], env=self.env, check=True)
+
+    def report(self):
+        """What a failure's log needs to be understood: the program's state
+        and standard error, the windows the window manager knows, the
+        accessible tree's top level."""
+        lines = []
+        if self.program is not None:
+            status = self.program.poll()
+            lines.append("program: %s" % ("running" if status is None else "ended with %s" % status))
+            self.stderr.seek(0)
+            err = self.stderr.read().decode(errors="replace").strip()
+            lines.append("program's standard error:" + ("\n  " + err.replace("\n", "\n  ") if err else " (empty)"))
+        if "DISPLAY" in self.env:
+            try:
+                active = self.active_window()
+                clients = re.findall(r"0x[0-9a-f]+", self._output("xprop", "-root", "_NET_CLIENT_LIST"))
+                lines.append("windows the window manager knows (active %s):" % (hex(active) if active else None))
+                for client in clients:
+                    name = self._output("xprop", "-id", client, "_NET_WM_NAME", "_NET_WM_PID",
+                                        "_NET_WM_STATE").strip().replace("\n", "; ")
+                    lines.append("  %s %s" % (client, name))
+            except Exception as error:  # the report must not hide the failure
+                lines.append("the X server did not answer: %s" % error)
+        if self.atspi is not None:
+            try:
+                lines.append("accessible applications:")
+                for app in self.atspi.Registry.getDesktop(0):
+                    if app is None:
+                        continue
+                    lines.append("  %s (process %s)" % (app.name, app.get_process_id()))
+                    for window in app:
+                        if window is not None:
+                            states = [s.value_nick for s in window.getState().get_states()]
+                            lines.append("    %s %r %s" % (window.getRoleName(), window.name, states))
+            except Exception as error:
+                lines.append("the accessibility registry did not answer: %s" % error)
+        return "\n".join(lines)
 
     def close(self):
         for process in reversed(self.processes):
@@ -109,28 +214,51 @@ class Desktop:
                     pass
         for process in self.processes:
             try:
-                process.wait(timeout=5)
+                process.wait(timeout=10)
             except subprocess.TimeoutExpired:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
+        self.stderr.close()
+
+
+def _window_id(xprop_output):
+    match = re.search(r"window id # (0x[0-9a-f]+)", xprop_output)
+    return int(match.group(1), 16) if match else None
 
 
 class Window:
     """One top-level window of the program, read through its accessible tree."""
 
-    def __init__(self, desktop, accessible):
+    def __init__(self, desktop, accessible, title, x_title):
         self.desktop = desktop
         self.accessible = accessible
+        self.title = title
+        self.x_title = x_title
 
     @staticmethod
-    def find(desktop, title, timeout=10.0):
+    def find(desktop, title, x_title=None):
+        """The window the tree names so; x_title is its title on the X side
+        where that differs (a window without a caption has the program's
+        name there)."""
         def probe():
-            app = desktop.application()
-            for window in app:
-                if window is not None and window.name == title and _showing(desktop, window):
-                    return Window(desktop, window)
+            for window in desktop.application():
+                if window is not None and window.name == title and _has(desktop, window, "STATE_SHOWING"):
+                    return Window(desktop, window, title, x_title or title)
             return None
-        return wait_for("window " + repr(title), probe, timeout)
+        return wait_for("window " + repr(title), probe)
+
+    def wait_active(self):
+        """Managed and made active by the window manager: keys sent now reach
+        this window. (The tree's own "active" state is cached, and may lag.)"""
+        wait_for("window %r to be active" % self.title, lambda: self.desktop.program_is_active(self.x_title))
+
+    def key(self, *keys):
+        self.wait_active()
+        self.desktop.send_keys(*keys)
+
+    def type(self, text):
+        self.wait_active()
+        self.desktop.send_text(text)
 
     def _all(self):
         stack = [self.accessible]
@@ -174,9 +302,9 @@ class Window:
         raise Failure("no Press action on " + name)
 
 
-def _showing(desktop, accessible):
+def _has(desktop, accessible, state):
     try:
-        return accessible.getState().contains(desktop.atspi.STATE_SHOWING)
+        return accessible.getState().contains(getattr(desktop.atspi, state))
     except Exception:
         return False
 
@@ -207,26 +335,25 @@ CHOICE_TITLE = "Clicca per iniziare" + " " * 26
 def open_exercise_window(desktop, program, button, title, key="a"):
     """Starts the program, passes the splash with a key and picks a window."""
     process = desktop.launch(program)
-    Window.find(desktop, "Il Tramolo")
-    desktop.key(key)
+    Window.find(desktop, "Il Tramolo", x_title="tramolo").key(key)
     Window.find(desktop, CHOICE_TITLE).press("push button", button)
     return process, Window.find(desktop, title)
 
 
-def answer_right_then_wrong(desktop, window, answer_of, right):
+def answer_right_then_wrong(window, answer_of, right):
     """Answers the drawn exercise right, asks for the next with Enter on the
     button, answers that one wrong; checks verdicts and scores."""
-    desktop.type(italian(answer_of(window)))
-    desktop.key("Return")
+    window.type(italian(answer_of(window)))
+    window.key("Return")
     verdict(window, right)
     check(window.text_of("Risposte esatte") == "1", "right score")
     check(window.text_of("Risposte totali") == "1", "total score")
 
-    desktop.key("Return")
+    window.key("Return")
     wait_for("a new exercise", lambda: window.text_of("Esito") == "")
     expected = answer_of(window)
-    desktop.type(italian(expected + 1))
-    desktop.key("Return")
+    window.type(italian(expected + 1))
+    window.key("Return")
     shown = verdict(window, "Sbagliato!! ")
     check(shown == "Sbagliato!! " + italian(expected), "wrong verdict: " + shown)
     solution = window.text_of("Soluzione")
@@ -235,9 +362,9 @@ def answer_right_then_wrong(desktop, window, answer_of, right):
     check(window.text_of("Risposte totali") == "2", "total after two answers")
 
 
-def close_and_expect_exit(desktop, process):
+def close_and_expect_exit(window, process):
     """Closes the window through the window manager; the program ends with 0."""
-    desktop.key("alt+F4")
+    window.key("alt+F4")
     wait_for("the program to end", lambda: process.poll() is not None)
     check(process.returncode == 0, "exit status %s" % process.returncode)
 
@@ -251,7 +378,8 @@ def run(walk):
         desktop.start()
         walk(desktop, program)
     except Failure as failure:
-        print("FAIL: %s" % failure)
+        print("FAIL: %s (after %.1f s)" % (failure, time.monotonic() - started))
+        print(desktop.report())
         print("0 passed, 1 failed")
         return 1
     finally:

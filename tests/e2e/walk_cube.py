@@ -40,17 +40,17 @@ def walk(desktop, program):
     wait_for("focus in the answer box",
              lambda: answer_box.getState().contains(desktop.atspi.STATE_FOCUSED))
 
-    answer_right_then_wrong(desktop, cubi, cube_answer, "Esatto. Ok!!!")
+    answer_right_then_wrong(cubi, cube_answer, "Esatto. Ok!!!")
 
     # Alt+N is the button's own shortcut.
-    desktop.key("alt+n")
+    cubi.key("alt+n")
     wait_for("a new exercise by Alt+N", lambda: cubi.text_of("Esito") == "")
 
     # The menus by keyboard alone: Alt, then right to "Nuovo gioco", Enter.
-    desktop.key("alt", "Right", "Return")
+    cubi.key("alt", "Right", "Return")
     wait_for("a new game from the menu", lambda: cubi.text_of("Risposte totali") == "0")
     check(cubi.text_of("Risposte errate") == "0", "wrong score after a new game")
-    close_and_expect_exit(desktop, process)
+    close_and_expect_exit(cubi, process)
 
 
 if __name__ == "__main__":

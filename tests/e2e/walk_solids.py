@@ -120,7 +120,7 @@ def with_pi_approximation(factor):
     return str(whole) if cents == 0 else ("%d,%02d" % (whole, cents)).rstrip("0")
 
 
-def drill(desktop, window, answer_of, right, count):
+def drill(window, answer_of, right, count):
     """Answers count exercises right and wrong in turn (the right ones with
     π in both forms); checks each verdict and the three scores."""
     for i in range(count):
@@ -129,8 +129,8 @@ def drill(desktop, window, answer_of, right, count):
             typed = with_pi_approximation(value) if times_pi and i % 4 == 2 else str(value)
         else:
             typed = str(value + 1)
-        desktop.type(typed)
-        desktop.key("Return")
+        window.type(typed)
+        window.key("Return")
         if i % 2 == 0:
             verdict(window, right)
         else:
@@ -140,7 +140,7 @@ def drill(desktop, window, answer_of, right, count):
         check(window.text_of("Risposte esatte") == str(i // 2 + 1), "right score")
         check(window.text_of("Risposte errate") == str((i + 1) // 2), "wrong score")
         check(window.text_of("Risposte totali") == str(i + 1), "total score")
-        desktop.key("Return")
+        window.key("Return")
         wait_for("a new exercise", lambda: window.text_of("Esito") == "")
 
 
@@ -157,12 +157,12 @@ DRILLED = [
 def walk(desktop, program):
     process, window = open_exercise_window(desktop, program, "Parallelepipedo", "Giocare con i solidi",
                                            key="space")
-    answer_right_then_wrong(desktop, window, box_answer, "Esatto. Ok!!")
-    close_and_expect_exit(desktop, process)
+    answer_right_then_wrong(window, box_answer, "Esatto. Ok!!")
+    close_and_expect_exit(window, process)
     for button, title, right, answer_of, count in DRILLED:
         process, window = open_exercise_window(desktop, program, button, title, key="space")
-        drill(desktop, window, answer_of, right, count)
-        close_and_expect_exit(desktop, process)
+        drill(window, answer_of, right, count)
+        close_and_expect_exit(window, process)
 
 
 if __name__ == "__main__":

@@ -28,18 +28,34 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# What a failure's log needs to be understood: the program's state and
+# output, and the windows the window manager knows.
+report() {
+    if [ -n "${program:-}" ]; then
+        kill -0 "$program" 2> /dev/null && echo "program: running" || echo "program: ended"
+        echo "program's output:"; sed 's/^/  /' "$scratch/program.log" 2> /dev/null
+    fi
+    [ -n "${DISPLAY:-}" ] || return 0
+    echo "windows the window manager knows (active $(active_window)):"
+    for id in $(xprop -root _NET_CLIENT_LIST 2> /dev/null | grep -o '0x[0-9a-f]*'); do
+        echo "  $id $(xprop -id "$id" _NET_WM_NAME _NET_WM_STATE 2> /dev/null | tr '\n' ' ')"
+    done
+    import -window root "$build/wine-walk-failure.png" 2> /dev/null &&
+        echo "the screen is in $build/wine-walk-failure.png"
+}
 fail() {
     echo "FAIL: $*"
-    [ -n "${DISPLAY:-}" ] && import -window root "$build/wine-walk-failure.png" 2> /dev/null &&
-        echo "the screen is in $build/wine-walk-failure.png"
+    report
     echo "$passed passed, 1 failed"
     exit 1
 }
 ok() { echo "ok: $*"; passed=$((passed + 1)); }
-wait_for() { # wait_for WHAT COMMAND...: up to 30 s
+# Waits for a state, never for a time: the deadline is only how long a
+# loaded machine running Wine for the first time may take.
+wait_for() { # wait_for WHAT COMMAND...: up to 120 s
     local what=$1
     shift
-    for _ in $(seq 300); do
+    for _ in $(seq 1200); do
         if "$@" > /dev/null 2>&1; then return 0; fi
         sleep 0.1
     done
@@ -58,7 +74,10 @@ openbox > /dev/null 2>&1 &
 pids+=($!)
 # A key sent before the window manager has taken the screen lands nowhere.
 wait_for "the window manager" bash -c "xprop -root _NET_SUPPORTING_WM_CHECK | grep -q 'window id'"
+# The prefix is built on Wine's first start, slowly on a fresh machine: the
+# walk starts once wineserver has finished with it.
 wineboot -i > /dev/null 2>&1
+wineserver -w
 
 # The installer and the zip, as cpack makes them.
 (cd "$build" && cpack > "$scratch/cpack.log") || { cat "$scratch/cpack.log"; fail "cpack"; }
@@ -81,26 +100,30 @@ ok "installed silently into Program Files, with a Start-menu entry and its unins
 
 window_of() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1; }
 title_of() { xdotool getwindowname "$1"; }
+active_window() { xprop -root _NET_ACTIVE_WINDOW 2> /dev/null | grep -o '0x[0-9a-f]*'; }
+is_active() { [ "$(active_window)" = "$(printf '0x%x' "$1")" ]; }
+# Keys go to the window that has the focus: the window is asked for once,
+# and the keys are sent when the window manager says it is active.
+activate() {
+    is_active "$1" || xdotool windowactivate "$1" 2> /dev/null || true
+    wait_for "window $1 to be active" is_active "$1"
+}
+send_keys() { local window=$1; shift; activate "$window"; xdotool key --delay 100 "$@"; }
+# The window's picture, and how many of its pixels differ from another one.
+capture() { import -window "$1" "$2"; }
+differing() { compare -metric AE "$1" "$2" null: 2>&1 | grep -o '^[0-9]*'; }
 
 cp "$stand_in" "$WINEPREFIX/drive_c/windows/calc.exe"
-(cd "$folder" && exec wine tramolo.exe > /dev/null 2>&1) &
+(cd "$folder" && exec wine tramolo.exe > "$scratch/program.log" 2>&1) &
 program=$!
 wait_for "the splash" xdotool search --onlyvisible --class tramolo.exe
 splash=$(xdotool search --onlyvisible --class tramolo.exe | head -n 1)
 choice_title="^Clicca per iniziare {26}\$"
-# Wine maps the splash before it takes input on a slow machine: the key is
-# pressed again until the choice window answers it.
-pass_splash() {
-    [ -n "$(window_of "$choice_title")" ] && return 0
-    xdotool windowactivate --sync "$splash" key a || true
-    sleep 1
-    [ -n "$(window_of "$choice_title")" ]
-}
-for _ in $(seq 30); do pass_splash && break; done
+send_keys "$splash" a
 wait_for "the choice window" window_of "$choice_title"
 ok "a key passes the splash"
 
-xdotool windowactivate --sync "$(window_of "$choice_title")" key Return
+send_keys "$(window_of "$choice_title")" Return
 wait_for "the cube window" window_of '^Ripassiamo le formule del cubo$'
 cube=$(window_of '^Ripassiamo le formule del cubo$')
 maximised() { xprop -id "$cube" _NET_WM_STATE | grep -q _NET_WM_STATE_MAXIMIZED_HORZ; }
@@ -108,14 +131,22 @@ wait_for "the cube window maximised" maximised
 [ -z "$(window_of "$choice_title")" ] || fail "the choice window stays open"
 ok "\"Cubi\" opens the cube window maximised, with its descriptive title"
 
-sleep 1
-import -window "$cube" "$scratch/before.png"
-xdotool windowactivate --sync "$cube" type --delay 50 "1"
-xdotool key Return
-sleep 1
-import -window "$cube" "$build/wine-cube.png"
-difference=$(compare -metric AE "$scratch/before.png" "$build/wine-cube.png" null: 2>&1 || true)
-[ "${difference%% *}" -gt 200 ] 2> /dev/null || fail "nothing on the screen changed for the answer ($difference)"
+# The window as first drawn: its exercise painted (many colours) and the
+# picture settled. The clock changes a few hundred pixels at most; the verdict
+# and the scores, thousands.
+drawn() {
+    capture "$cube" "$scratch/before.png" && capture "$cube" "$scratch/again.png" &&
+        [ "$(identify -format %k "$scratch/before.png")" -gt 20 ] &&
+        [ "$(differing "$scratch/before.png" "$scratch/again.png")" -lt 1000 ]
+}
+wait_for "the cube window drawn" drawn
+send_keys "$cube" 1 Return
+answered() {
+    capture "$cube" "$build/wine-cube.png" &&
+        [ "$(differing "$scratch/before.png" "$build/wine-cube.png")" -gt 1000 ]
+}
+wait_for "the verdict and the scores on the screen" answered
+difference=$(differing "$scratch/before.png" "$build/wine-cube.png")
 ok "an answer is checked: $difference pixels of the window change (the verdict and the scores)"
 
 wmctrl -i -r "$cube" -b remove,maximized_vert,maximized_horz
@@ -124,7 +155,7 @@ wait_for "the clock in the title" clock
 ok "restored, the title is the clock: $(title_of "$cube")"
 
 # "Calcolatrice" is the menu bar's third entry: Alt, twice right, Enter.
-calculator() { xdotool windowactivate --sync "$cube" key --delay 100 alt Right Right Return; }
+calculator() { send_keys "$cube" alt Right Right Return; }
 calculator
 wait_for "the calculator to start" test -s "$record"
 [ "$(tr -d '\r' < "$record")" = show=2 ] || fail "the calculator was not asked to start minimised: $(cat "$record")"
@@ -133,13 +164,12 @@ ok "\"Calcolatrice\" starts calc.exe minimised"
 rm "$WINEPREFIX/drive_c/windows/calc.exe"
 calculator
 wait_for "the message" window_of '^Il Tramolo$'
-xdotool windowactivate --sync "$(window_of '^Il Tramolo$')" key Return
+send_keys "$(window_of '^Il Tramolo$')" Return
 wait_for "the message to close" bash -c "[ -z \"\$(xdotool search --onlyvisible --name '^Il Tramolo\$')\" ]"
 ok "without calc.exe, the pupil gets the message"
 
-xdotool windowactivate --sync "$cube" key alt+F4
-for _ in $(seq 100); do kill -0 "$program" 2> /dev/null || break; sleep 0.1; done
-! kill -0 "$program" 2> /dev/null || fail "closing the window does not end the program"
+send_keys "$cube" alt+F4
+wait_for "the program to end once its window is closed" bash -c "! kill -0 $program"
 ok "closing the window ends the program"
 
 wine "$folder/Disinstalla.exe" /S > /dev/null 2>&1 || fail "the silent uninstall"

@@ -14,6 +14,11 @@ program=$1
 shift
 export WINEPREFIX=${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/tramolo/wine}
 export WINEDEBUG=${WINEDEBUG:--all}
+# Wine's first start builds its prefix, slowly on a fresh machine: it is
+# built once, by whichever test comes first, and finished before any test runs.
+mkdir -p "$(dirname "$WINEPREFIX")"
+flock "$WINEPREFIX.lock" bash -c '[ -f "$WINEPREFIX/system.reg" ] || { wineboot -i; wineserver -w; }' \
+    > /dev/null 2>&1
 results=$(mktemp --suffix=.txt)
 script=$(mktemp --suffix=.bat)
 trap 'rm -f "$results" "$script"' EXIT
