@@ -13,7 +13,10 @@ work=$cache/qt-$version-work
 here=$(cd "$(dirname "$0")" && pwd)
 jobs=$(nproc)
 
-if [ -f "$prefix/lib/cmake/Qt6Svg/Qt6SvgConfig.cmake" ] && [ -f "$prefix/notices/LGPL-3.0-only.txt" ]; then
+# The cache is complete when each module the program links is there: an
+# older one, made before print support was on, is built again.
+if [ -f "$prefix/lib/cmake/Qt6PrintSupport/Qt6PrintSupportConfig.cmake" ] \
+        && [ -f "$prefix/lib/cmake/Qt6Svg/Qt6SvgConfig.cmake" ] && [ -f "$prefix/notices/LGPL-3.0-only.txt" ]; then
     echo "$prefix"
     exit 0
 fi
@@ -63,19 +66,20 @@ common=(-G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_SHARED_LIBS=OFF
         -DCMAKE_INSTALL_PREFIX="$prefix"
         -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF)
 
-# qtbase: only what a Widgets and Svg program with Qt Test needs; every third-party
+# qtbase: only what a Widgets, Svg and PrintSupport program with Qt Test needs
+# (print support brings its Windows print plugin); every third-party
 # library from Qt's own copy, so nothing but Windows itself is needed beside
 # the program. DirectWrite 3's font database is compiled into Qt Gui only
 # with Direct2D, which MinGW's headers do not pass, while the platform plugin
 # asks for it whenever DirectWrite 3 is on: the two must agree, so it is off
 # and Windows' own font database serves. Debian's source leaves out the
 # Wintab headers that tablet support needs; a drill program needs no pen.
-if [ ! -f "$prefix/lib/cmake/Qt6Widgets/Qt6WidgetsConfig.cmake" ]; then
+if [ ! -f "$prefix/lib/cmake/Qt6PrintSupport/Qt6PrintSupportConfig.cmake" ]; then
 base=$(source_dir qt6-base "$version")
 rm -rf "$work/build-base"
 cmake -S "$base" -B "$work/build-base" "${common[@]}" \
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF \
-    -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+    -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
     -DINPUT_opengl=no -DFEATURE_opengl=OFF -DFEATURE_vulkan=OFF \
     -DFEATURE_freetype=ON -DFEATURE_system_freetype=OFF \
     -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_png=OFF \
