@@ -252,6 +252,11 @@ class Window:
         this window. (The tree's own "active" state is cached, and may lag.)"""
         wait_for("window %r to be active" % self.title, lambda: self.desktop.program_is_active(self.x_title))
 
+    def is_maximised(self):
+        self.wait_active()
+        state = self.desktop._output("xprop", "-id", hex(self.desktop.active_window()), "_NET_WM_STATE")
+        return "_NET_WM_STATE_MAXIMIZED_HORZ" in state and "_NET_WM_STATE_MAXIMIZED_VERT" in state
+
     def key(self, *keys):
         self.wait_active()
         self.desktop.send_keys(*keys)

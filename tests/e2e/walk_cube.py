@@ -50,6 +50,7 @@ def walk(desktop, program):
     cubi.key("alt", "Right", "Return")
     wait_for("a new game from the menu", lambda: cubi.text_of("Risposte totali") == "0")
     check(cubi.text_of("Risposte errate") == "0", "wrong score after a new game")
+    check(cubi.is_maximised(), "the new game's window is not maximised")
     close_and_expect_exit(cubi, process)
 
 

@@ -260,7 +260,13 @@ void ExerciseWindow::startReview()
 
 void ExerciseWindow::new_Click()
 {
-    unload();
+    // The window is taken down and built anew from its design, but never
+    // unmapped: a window manager that handles the unmapping after the new
+    // mapping (a loaded machine is enough) forgets the maximised state asked
+    // for with it, and the new game came back restored.
+    if (!isLoaded())
+        return;
+    removeExerciseControls(*this, m_controls);
     load();
 }
 
