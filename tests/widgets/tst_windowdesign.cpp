@@ -9,6 +9,7 @@
 #include "frame/FrameTexts.h"
 #include "exercises/BoxExercises.h"
 #include "exercises/WorkedSolution.h"
+#include "problems/ProblemKinds.h"
 #include "design/DesignCanvas.h"
 #include "definitions/ExerciseProfiles.h"
 #include "definitions/StartWindows.h"
@@ -61,6 +62,8 @@ private slots:
     void controls();
     void everythingFitsAndReads_data();
     void everythingFitsAndReads();
+    void problemsWindowFits_data();
+    void problemsWindowFits();
     void menusAndStatusBar_data();
     void menusAndStatusBar();
     void splashAndChoice();
@@ -70,6 +73,7 @@ private slots:
 
 private:
     std::unique_ptr<ExerciseWindow> open(const QString &name, QSize size);
+    void checkEverythingInsideAndWhole(ExerciseWindow &w);
     FakeRandom m_random;
 };
 
@@ -237,30 +241,10 @@ void WindowDesignTest::everythingFitsAndReads()
                                                   < c.lblMessage->fontMetrics().horizontalAdvance(b);
                                           });
     c.lblMessage->setText(*longest);
-    QCoreApplication::processEvents();
-
-    const QRect inside = w->rect();
+    checkEverythingInsideAndWhole(*w);
+    if (QTest::currentTestFailed())
+        return;
     auto *canvas = w->findChild<DesignCanvas *>();
-    for (QWidget *control : canvas->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
-        if (!control->isVisibleTo(w.get()) || control->objectName() == u"Label9"
-            || control->objectName() == u"Line9")
-            continue;
-        const QRect r(control->mapTo(w.get(), QPoint(0, 0)), control->size());
-        QVERIFY2(inside.contains(r), qPrintable(control->objectName()));
-        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
-            const QSize need = label->sizeHint();
-            QVERIFY2(need.width() <= label->width() && need.height() <= label->height(),
-                     qPrintable(label->objectName() + QStringLiteral(" cuts its text")));
-        }
-        if (auto *button = qobject_cast<QPushButton *>(control))
-            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
-        if (auto *box = qobject_cast<QLineEdit *>(control))
-            QVERIFY2(box->fontMetrics().height() <= box->height(), qPrintable(box->objectName()));
-    }
-    // The longest answer the box takes, a comma among its digits, shows whole.
-    const QString longestAnswer = QString(w->profile().answerLength - 1, u'8') + u',';
-    QVERIFY2(c.txtAnswer->fontMetrics().horizontalAdvance(longestAnswer) <= c.txtAnswer->contentsRect().width() - 4,
-             qPrintable(longestAnswer));
 
     // The measures sit on or beside the figure, never away from it.
     const QRect figure(c.Image4->mapTo(w.get(), c.Image4->pictureRect().topLeft()),
@@ -274,6 +258,76 @@ void WindowDesignTest::everythingFitsAndReads()
         const QRect r(m->mapTo(w.get(), QPoint(0, 0)), m->size());
         QVERIFY2(gap(r, figure) <= 30 * canvas->scale(), qPrintable(m->objectName()));
     }
+}
+
+// Every control shown lies inside the window and shows its text whole; the
+// longest answer the box takes, a comma among its digits, shows whole.
+void WindowDesignTest::checkEverythingInsideAndWhole(ExerciseWindow &w)
+{
+    QCoreApplication::processEvents();
+    const QRect inside = w.rect();
+    auto *canvas = w.findChild<DesignCanvas *>();
+    for (QWidget *control : canvas->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (!control->isVisibleTo(&w) || control->objectName() == u"Label9" || control->objectName() == u"Line9")
+            continue;
+        const QRect r(control->mapTo(&w, QPoint(0, 0)), control->size());
+        QVERIFY2(inside.contains(r), qPrintable(control->objectName()));
+        if (auto *label = qobject_cast<QLabel *>(control); label && !label->text().isEmpty()) {
+            const QSize need = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
+                                                 : label->sizeHint();
+            QVERIFY2(need.width() <= label->width() && need.height() <= label->height(),
+                     qPrintable(label->objectName() + QStringLiteral(" cuts its text")));
+        }
+        if (auto *button = qobject_cast<QPushButton *>(control))
+            QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
+        if (auto *box = qobject_cast<QLineEdit *>(control))
+            QVERIFY2(box->fontMetrics().height() <= box->height(), qPrintable(box->objectName()));
+    }
+    const ExerciseControls &c = w.controls();
+    const QString longestAnswer = QString(w.profile().answerLength - 1, u'8') + u',';
+    QVERIFY2(c.txtAnswer->fontMetrics().horizontalAdvance(longestAnswer) <= c.txtAnswer->contentsRect().width() - 4,
+             qPrintable(longestAnswer));
+}
+
+void WindowDesignTest::problemsWindowFits_data()
+{
+    QTest::addColumn<QSize>("size");
+    QTest::newRow("design size") << QSize();
+    QTest::newRow("full HD") << FullHd;
+    QTest::newRow("small netbook") << QSize(1024, 600);
+}
+
+// The longest texts of the problems: the longest text and question list,
+// with a material, four data, the longest verdict and a worked step after a
+// likely mistake.
+void WindowDesignTest::problemsWindowFits()
+{
+    QFETCH(QSize, size);
+    auto w = open(QStringLiteral("Problemi"), size);
+    const ExerciseControls &c = w->controls();
+    const ProblemSet &problems = ProblemKinds::set();
+    Problem longest = problems.make(8, 5, 1, 12, 0);
+    for (int k = 1; k <= problems.kindCount; ++k) {
+        const Problem p = problems.make(k, 1, 0, problems.kind(k).third.high, problems.kind(k).weighable ? 1 : -1);
+        if (p.text().size() > longest.text().size())
+            longest = p;
+    }
+    c.lblKind->setText(QString::fromUtf16(problems.kind(8).title));
+    c.lblText->setText(longest.text());
+    for (int i = 0; i < 4; ++i) {
+        c.lblData[i]->setText(QStringLiteral("ps = 7,8 g/cmc"));
+        c.lblData[i]->show();
+    }
+    c.lblQuestions->setText(QStringList{QStringLiteral("1. Lato obliquo del trapezio: 17 cm"),
+                                        QStringLiteral("▶ 2. Superficie totale del solido: 1004,8π cmq"),
+                                        QStringLiteral("3. Volume del solido"), QStringLiteral("4. Peso del solido")}
+                                .join(u'\n'));
+    c.Label5->setText(QStringLiteral("2. Superficie totale del solido"));
+    c.lblMessage->setText(QStringLiteral("Sbagliato!! 30420π"));
+    c.lblSolution->setText(QStringLiteral("Hai contato anche le parti a contatto: non fanno parte della superficie totale.\n")
+                           + problems.make(8, 5, 1, 12, 0).workedStep(1));
+    c.lblPi->show();
+    checkEverythingInsideAndWhole(*w);
 }
 
 void WindowDesignTest::menusAndStatusBar_data()

@@ -5,6 +5,7 @@
 #include "ConeExercises.h"
 
 #include "Quantities.h"
+#include "RoundSolids.h"
 #include "Triples.h"
 #include "Working.h"
 #include "common/Checked16.h"
@@ -30,9 +31,9 @@ int h(const Measures &m) { return m.c; }
 
 // Each quantity as the number that multiplies π. One leg of every triple
 // is a multiple of 3, so the volume is whole.
-int volume(const Measures &m) { return r(m) * r(m) * h(m) / 3; }
-int lateral(const Measures &m) { return r(m) * a(m); }
-int total(const Measures &m) { return r(m) * (r(m) + a(m)); }
+int volume(const Measures &m) { return RoundSolids::coneVolume(r(m), h(m)); }
+int lateral(const Measures &m) { return RoundSolids::coneLateral(r(m), a(m)); }
+int total(const Measures &m) { return lateral(m) + RoundSolids::circle(r(m)); }
 
 QString volumeGiven(const Measures &m) { return Working::givenTimesPi(u"Volume", volume(m), u"cmc"); }
 

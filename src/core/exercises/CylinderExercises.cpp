@@ -5,6 +5,7 @@
 #include "CylinderExercises.h"
 
 #include "Quantities.h"
+#include "RoundSolids.h"
 #include "Working.h"
 #include "common/Checked16.h"
 
@@ -26,9 +27,9 @@ int r(const Measures &m) { return m.a; }
 int h(const Measures &m) { return m.c; }
 
 // Each quantity as the number that multiplies π.
-int volume(const Measures &m) { return r(m) * r(m) * h(m); }
-int lateral(const Measures &m) { return 2 * r(m) * h(m); }
-int total(const Measures &m) { return 2 * r(m) * (r(m) + h(m)); }
+int volume(const Measures &m) { return RoundSolids::cylinderVolume(r(m), h(m)); }
+int lateral(const Measures &m) { return RoundSolids::cylinderLateral(r(m), h(m)); }
+int total(const Measures &m) { return lateral(m) + 2 * RoundSolids::circle(r(m)); }
 
 QString volumeGiven(const Measures &m) { return Working::givenTimesPi(u"Volume", volume(m), u"cmc"); }
 QString lateralGiven(const Measures &m) { return Working::givenTimesPi(u"Superficie laterale", lateral(m), u"cmq"); }

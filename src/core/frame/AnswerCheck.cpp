@@ -39,6 +39,14 @@ QString AnswerCheck::wrongVerdict(float expected, bool timesPi)
 AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &typed,
                                        const QString &rightVerdict)
 {
+    return check(
+        state, typed, rightVerdict, [&state](const QString &text, float) { return isRight(state, text); },
+        wrongVerdict(state.sngExpected, state.blnTimesPi));
+}
+
+AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &typed, const QString &rightVerdict,
+                                       const Rule &isRight, const QString &wrongVerdict)
+{
     Result result;
     result.answerText = typed.isEmpty() ? QStringLiteral("0") : typed;
 
@@ -57,7 +65,7 @@ AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &type
         return result;
     };
 
-    if (isRight(state, result.answerText)) {
+    if (isRight(result.answerText, *answer)) {
         const auto right = checkedAdd16(state.intRight, 1);
         if (!right)
             return full();
@@ -70,7 +78,7 @@ AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &type
             return full();
         state.intWrong = *wrong;
         result.outcome = Outcome::Wrong;
-        result.verdict = wrongVerdict(state.sngExpected, state.blnTimesPi);
+        result.verdict = wrongVerdict;
         result.wrongScore = NumberFormat::format(state.intWrong, NumberFormat::Count3);
     }
     result.rightScore = NumberFormat::format(state.intRight, NumberFormat::Count4);

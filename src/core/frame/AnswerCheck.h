@@ -7,6 +7,7 @@
 #include "common/ExerciseState.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 // The check run when the pupil presses Enter in the answer box: reads the
@@ -36,6 +37,13 @@ public:
     };
 
     static Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict);
+
+    // The same check with another rule for what is right (given the text as
+    // checked and its value) and another wrong verdict: a problem's
+    // questions, whose values are not the record's.
+    using Rule = std::function<bool(const QString &text, float value)>;
+    static Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict, const Rule &isRight,
+                        const QString &wrongVerdict);
 
     // "Sbagliato!! " and the expected value, whole or with its decimals,
     // followed by "π" where it multiplies π.

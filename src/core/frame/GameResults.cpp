@@ -11,17 +11,27 @@ GameResults::GameResults(int kindCount)
 
 GameResults::Review GameResults::count(int kind, bool right)
 {
+    countStep(kind, right);
+    return closeItem(kind, right);
+}
+
+void GameResults::countStep(int kind, bool right)
+{
     Q_ASSERT(kind >= 1 && kind <= m_kinds.size());
     Counts &c = m_kinds[kind - 1];
     if (right)
         ++c.right;
     else
         ++c.wrong;
-    c.missed = !right;
+}
 
+GameResults::Review GameResults::closeItem(int kind, bool allRight)
+{
+    Q_ASSERT(kind >= 1 && kind <= m_kinds.size());
+    m_kinds[kind - 1].missed = !allRight;
     if (m_review.isEmpty())
         return Review::None;
-    if (right && m_review.removeOne(qint16(kind)) && m_review.isEmpty())
+    if (allRight && m_review.removeOne(qint16(kind)) && m_review.isEmpty())
         return Review::Finished;
     return Review::Going;
 }

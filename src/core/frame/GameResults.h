@@ -31,6 +31,12 @@ public:
     // A checked answer to an exercise of this kind; returns where the
     // review stands after it (Finished once, when its last kind is right).
     Review count(int kind, bool right);
+    // An answer that is one step of a larger item, a problem's question:
+    // counted at once, while whether the kind is missed, and the review,
+    // wait for the item's end, when closeItem says whether every step was
+    // right.
+    void countStep(int kind, bool right);
+    Review closeItem(int kind, bool allRight);
     void clear();
 
     QList<Row> asked() const; // the kinds answered so far, in their order

@@ -141,6 +141,31 @@ const Control PiHint[] = {
     {u"lblPi",      K::Label,     R::PiHint,       {7440, 1230, 4695,  435}, u"Scrivi il numero che moltiplica π o usa π = 3,14", Sans8, Maroon, NoColour, Hidden, P::None, nullptr, u"Come scrivere π"},
 };
 
+// The problems window: the frame's answer, verdict, clock, scores and
+// button where the cube window has them, the current question at the top
+// left; below it the kind, the text, the data and the list of questions,
+// and the figure at the right. No measures on the figure: the data say them.
+// The answer box is wider, for answers of nine characters.
+const Override ProblemMoves[] = {
+    // name          left   top  width height  picture
+    {u"Label5",      240,  360},
+    {u"txtAnswer",  8040,  120, 3900},
+    {u"Text1",     11940,  120, 1500},
+    {u"Image4",     8520, 2640, 4560, 3600, P::CylinderCone},
+    {u"lblSolution", 2640, 8280, 10800},
+};
+const Control ProblemExtras[] = {
+    // name          kind       role              left   top  width height  caption font         fore   back      flags     picture  tool tip screen reader
+    {u"lblKind",      K::Label, R::ProblemKind,  {240,  1680, 8040,  435}, u"", Sans12Bold, Blue,     NoColour, NoFlags,  P::None, nullptr, u"Tipo di problema"},
+    {u"lblText",      K::Label, R::ProblemText,  {240,  2160, 8040, 1800}, u"", Sans12,     NoColour, NoColour, WordWrap, P::None, nullptr, u"Testo del problema"},
+    {u"lblDato1",     K::Label, R::Datum1,       {240,  4080, 1950,  435}, u"", Sans12Bold, Maroon,   NoColour, NoFlags,  P::None, nullptr, u"Dato"},
+    {u"lblDato2",     K::Label, R::Datum2,       {2250, 4080, 1950,  435}, u"", Sans12Bold, Maroon,   NoColour, NoFlags,  P::None, nullptr, u"Dato"},
+    {u"lblDato3",     K::Label, R::Datum3,       {4260, 4080, 1950,  435}, u"", Sans12Bold, Maroon,   NoColour, NoFlags,  P::None, nullptr, u"Dato"},
+    {u"lblDato4",     K::Label, R::Datum4,       {6270, 4080, 2010,  435}, u"", Sans12Bold, Maroon,   NoColour, NoFlags,  P::None, nullptr, u"Dato"},
+    {u"lblQuestions", K::Label, R::QuestionList, {240,  4680, 8040, 1560}, u"", Sans12,     NoColour, NoColour, NoFlags,  P::None, nullptr, u"Domande del problema"},
+    {u"lblPi",        K::Label, R::PiHint,       {8040, 1230, 5400,  435}, u"Scrivi il numero che moltiplica π o usa π = 3,14", Sans8, Maroon, NoColour, Hidden, P::None, nullptr, u"Come scrivere π"},
+};
+
 template <typename T, std::size_t N>
 QList<T> list(const T (&rows)[N])
 {
@@ -182,6 +207,13 @@ QList<Control> cone()
 QList<Control> sphere()
 {
     return derive(cube(), NoRise, list(SphereMoves), list(PiHint));
+}
+
+QList<Control> problems()
+{
+    const QList<Control> frame = without(cube(), {u"lblNum1", u"lblNum2", u"Label2(0)", u"Label2(1)", u"Label2(2)",
+                                                  u"Lbla", u"lblb", u"Lblalt", u"Lblpro1", u"lblsl", u"Picture3"});
+    return derive(frame, NoRise, list(ProblemMoves), list(ProblemExtras));
 }
 
 } // namespace ExerciseDesign

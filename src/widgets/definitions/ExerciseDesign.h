@@ -19,5 +19,6 @@ QList<Design::Control> pyramid();
 QList<Design::Control> cylinder();
 QList<Design::Control> cone();
 QList<Design::Control> sphere();
+QList<Design::Control> problems();
 
 } // namespace ExerciseDesign

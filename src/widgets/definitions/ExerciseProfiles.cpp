@@ -12,6 +12,7 @@
 #include "exercises/PrismExercises.h"
 #include "exercises/PyramidExercises.h"
 #include "exercises/SphereExercises.h"
+#include "problems/ProblemKinds.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -29,6 +30,8 @@ QList<CreditEntry> boxCredits()
 
 // An answer k · 3,14 with its hundredths, "3768,00", fits seven characters.
 constexpr int PiAnswerLength = 7;
+// A problem's answers reach nine characters: a weight with 3,14, "95518,8".
+constexpr int ProblemAnswerLength = 9;
 
 } // namespace
 
@@ -85,9 +88,23 @@ WindowProfile sphere()
             {}, {u"I solidi"_s, u"Sfera"_s, u"Record di"_s}, PiAnswerLength};
 }
 
+WindowProfile problems()
+{
+    WindowProfile p{u"Problemi"_s, u"PROBLEMI"_s, u"Problemi di geometria solida"_s, u"Esatto!"_s, nullptr,
+                    {13500, 7710}, ExerciseDesign::problems(), Artwork::Picture::None, boxCredits(), {},
+                    {u"I solidi"_s, u"Problemi"_s, u"Record di"_s}, ProblemAnswerLength};
+    p.problems = &ProblemKinds::set();
+    // In the order of the kinds.
+    p.problemFigures = {Artwork::Picture::CylinderCone, Artwork::Picture::CubePyramid,
+                        Artwork::Picture::HollowCylinder, Artwork::Picture::TriangleAboutLeg,
+                        Artwork::Picture::TriangleAboutHypotenuse, Artwork::Picture::Container,
+                        Artwork::Picture::TrapeziumAboutMajor, Artwork::Picture::TrapeziumAboutMinor};
+    return p;
+}
+
 QList<ProfileSource> all()
 {
-    return {&cube, &box, &prism, &pyramid, &cylinder, &cone, &sphere};
+    return {&cube, &box, &prism, &pyramid, &cylinder, &cone, &sphere, &problems};
 }
 
 } // namespace ExerciseProfiles

@@ -18,6 +18,7 @@ WindowProfile pyramid();  // Piramide
 WindowProfile cylinder(); // Cilindro
 WindowProfile cone();     // Cono
 WindowProfile sphere();   // Sfera
+WindowProfile problems(); // Problemi: composite solids and solids of rotation, step by step
 
 // All of them, in the choice window's order.
 QList<ProfileSource> all();

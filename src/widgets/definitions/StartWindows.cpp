@@ -28,8 +28,9 @@ const Control Splash[] = {
 };
 
 // The cube button as designed; the other six solids in two rows at its
-// right, the solids with flat faces above, the round ones below. The order
-// is the focus order.
+// right, the solids with flat faces above, the round ones below; the
+// problems in a row of their own under them all. The order is the focus
+// order.
 const Control Choice[] = {
     {u"Command3",    K::Button, R::None, {120,    120, 4935, 4695}, u"Cubi",            Toolkit, NoColour, NoColour, HasFocus | LargePicture, P::ChoiceCube},
     {u"cmdBox",      K::Button, R::None, {5175,   120, 3135, 2287}, u"Parallelepipedo", Toolkit, NoColour, NoColour, LargePicture,            P::Box},
@@ -38,6 +39,8 @@ const Control Choice[] = {
     {u"cmdCylinder", K::Button, R::None, {5175,  2528, 3135, 2287}, u"Cilindro",        Toolkit, NoColour, NoColour, LargePicture,            P::Cylinder},
     {u"cmdCone",     K::Button, R::None, {8430,  2528, 3135, 2287}, u"Cono",            Toolkit, NoColour, NoColour, LargePicture,            P::Cone},
     {u"cmdSphere",   K::Button, R::None, {11685, 2528, 3135, 2287}, u"Sfera",           Toolkit, NoColour, NoColour, LargePicture,            P::Sphere},
+    // The problems, below the solids they are made of.
+    {u"cmdProblems", K::Button, R::None, {120,   4936, 14700, 2287}, u"Problemi",        Toolkit, NoColour, NoColour, LargePicture,            P::CylinderCone},
 };
 
 } // namespace
@@ -51,15 +54,16 @@ StartWindow splash()
 
 StartWindow choice()
 {
-    return {QStringLiteral("scelte"), QStringLiteral("Clicca per iniziare") + QString(26, u' '), {14940, 4950},
-            {0, 0, 14940, 4950}, Lavender, QList<Control>(std::begin(Choice), std::end(Choice)),
+    return {QStringLiteral("scelte"), QStringLiteral("Clicca per iniziare") + QString(26, u' '), {14940, 7344},
+            {0, 0, 14940, 7344}, Lavender, QList<Control>(std::begin(Choice), std::end(Choice)),
             {{u"Command3", &ExerciseProfiles::cube},
              {u"cmdBox", &ExerciseProfiles::box},
              {u"cmdPrism", &ExerciseProfiles::prism},
              {u"cmdPyramid", &ExerciseProfiles::pyramid},
              {u"cmdCylinder", &ExerciseProfiles::cylinder},
              {u"cmdCone", &ExerciseProfiles::cone},
-             {u"cmdSphere", &ExerciseProfiles::sphere}}};
+             {u"cmdSphere", &ExerciseProfiles::sphere},
+             {u"cmdProblems", &ExerciseProfiles::problems}}};
 }
 
 } // namespace StartWindows

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 struct ExerciseSet;
+struct ProblemSet;
 
 // A menu entry that only shows the makers' or the school's details.
 struct CreditEntry
@@ -39,6 +40,11 @@ struct WindowProfile
     QList<CreditEntry> creditsAfter;  // and right of "Calcolatrice"
     QStringList statusPanels;         // the status bar's text panels, left to right
     int answerLength = 5;             // characters the answer box holds: the longest right answer
+
+    // The problems window asks problems instead of exercises, each kind
+    // with its figure.
+    const ProblemSet *problems = nullptr;
+    QList<Artwork::Picture> problemFigures = {};
 };
 
 // How a window's definition is had: the choice window lists these.

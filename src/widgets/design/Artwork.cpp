@@ -76,6 +76,14 @@ QString resourcePath(Picture picture)
     case Picture::Cylinder: return QStringLiteral(":/artwork/cylinder.svg");
     case Picture::Cone: return QStringLiteral(":/artwork/cone.svg");
     case Picture::Sphere: return QStringLiteral(":/artwork/sphere.svg");
+    case Picture::CylinderCone: return QStringLiteral(":/artwork/problem-cylinder-cone.svg");
+    case Picture::CubePyramid: return QStringLiteral(":/artwork/problem-cube-pyramid.svg");
+    case Picture::HollowCylinder: return QStringLiteral(":/artwork/problem-hollow-cylinder.svg");
+    case Picture::TriangleAboutLeg: return QStringLiteral(":/artwork/problem-triangle-leg.svg");
+    case Picture::TriangleAboutHypotenuse: return QStringLiteral(":/artwork/problem-triangle-hypotenuse.svg");
+    case Picture::Container: return QStringLiteral(":/artwork/problem-container.svg");
+    case Picture::TrapeziumAboutMajor: return QStringLiteral(":/artwork/problem-trapezium-major.svg");
+    case Picture::TrapeziumAboutMinor: return QStringLiteral(":/artwork/problem-trapezium-minor.svg");
     case Picture::Teacher: return QStringLiteral(":/artwork/teacher.svg");
     case Picture::AppIcon: return QStringLiteral(":/artwork/app-icon.svg");
     case Picture::ClockIcon: return QStringLiteral(":/artwork/clock-icon.svg");

@@ -39,6 +39,10 @@ QWidget *makeLabel(const Control &d, QPalette &palette, QWidget *parent)
     l->setAlignment(d.alignment() | Qt::AlignVCenter);
     if (d.has(Border))
         l->setFrameShape(QFrame::Box);
+    if (d.has(WordWrap)) {
+        l->setWordWrap(true);
+        l->setAlignment(d.alignment() | Qt::AlignTop);
+    }
     if (d.fore.isSet())
         palette.setColor(QPalette::WindowText, d.fore.color());
     if (d.back.isSet()) {

@@ -40,4 +40,13 @@ QList<Control> derive(const QList<Control> &base, int rise, const QList<Override
     return table + extra;
 }
 
+QList<Control> without(QList<Control> table, std::initializer_list<const char16_t *> names)
+{
+    table.removeIf([&names](const Control &c) {
+        return std::any_of(names.begin(), names.end(),
+                           [&c](const char16_t *name) { return QStringView(c.name) == QStringView(name); });
+    });
+    return table;
+}
+
 } // namespace Design

@@ -9,6 +9,7 @@
 #include <QColor>
 #include <QList>
 #include <QRect>
+#include <initializer_list>
 
 // A window's controls as data: one constant row per control, saying what
 // the builder makes and where the canvas puts it. Every window, the splash
@@ -38,6 +39,8 @@ enum class Role : quint8 {
     FourthMeasure, FourthUnit, HeightLetter,
     // The round solids' line on how an answer with π is written.
     PiHint,
+    // The problems: the kind, the text, up to four data, the list of questions.
+    ProblemKind, ProblemText, Datum1, Datum2, Datum3, Datum4, QuestionList,
 };
 
 // Points as designed; no family means the toolkit's own font.
@@ -72,6 +75,7 @@ enum Flag : quint16 {
     OnTop = 1 << 7,        // drawn over the others
     KeepsClear = 1 << 8,   // shrinks its font rather than run under an OnTop control
     LargePicture = 1 << 9, // a button's picture fills three quarters of it
+    WordWrap = 1 << 10,    // a label's text wraps at its width, and it grows downwards
 };
 
 struct Control
@@ -112,5 +116,8 @@ struct Override
 // overrides applied, the extra rows added.
 QList<Control> derive(const QList<Control> &base, int rise, const QList<Override> &overrides,
                       const QList<Control> &extra);
+
+// A table without the rows of these names.
+QList<Control> without(QList<Control> table, std::initializer_list<const char16_t *> names);
 
 } // namespace Design

@@ -230,6 +230,9 @@ QRect DesignCanvas::grown(QWidget *control, const Design::Control &design, QRect
     const auto *label = qobject_cast<const QLabel *>(control);
     if (label && label->text().isEmpty())
         return design.has(Design::AutoSize) ? QRect(scaled.topLeft(), QSize(0, scaled.height())) : scaled;
+    // A wrapped text keeps its width and takes the lines it needs.
+    if (label && label->wordWrap())
+        return QRect(scaled.topLeft(), QSize(scaled.width(), std::max(scaled.height(), label->heightForWidth(scaled.width()))));
     const QSize hint = control->sizeHint();
     if (design.has(Design::AutoSize))
         return QRect(scaled.topLeft(), hint);

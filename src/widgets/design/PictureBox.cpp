@@ -15,6 +15,14 @@ PictureBox::PictureBox(std::shared_ptr<Artwork::Document> document, QWidget *par
 
 PictureBox::~PictureBox() = default;
 
+void PictureBox::setDocument(std::shared_ptr<Artwork::Document> document)
+{
+    if (document == m_document)
+        return;
+    m_document = std::move(document);
+    update();
+}
+
 void PictureBox::setBackground(const QColor &colour)
 {
     m_background = colour;

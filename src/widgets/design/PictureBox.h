@@ -21,6 +21,7 @@ public:
     ~PictureBox() override;
 
     Artwork::Picture picture() const { return m_document->picture(); }
+    void setDocument(std::shared_ptr<Artwork::Document> document);
     void setBackground(const QColor &colour);
     // Where the picture itself lies inside the control (it keeps its shape).
     QRect pictureRect() const;

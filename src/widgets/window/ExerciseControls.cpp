@@ -81,6 +81,13 @@ void bind(ExerciseControls &c, Design::Role role, QWidget *control)
     case R::FourthUnit: bind(c.Label2[3], control); break;
     case R::HeightLetter: bind(c.Label7, control); break;
     case R::PiHint: bind(c.lblPi, control); break;
+    case R::ProblemKind: bind(c.lblKind, control); break;
+    case R::ProblemText: bind(c.lblText, control); break;
+    case R::Datum1: bind(c.lblData[0], control); break;
+    case R::Datum2: bind(c.lblData[1], control); break;
+    case R::Datum3: bind(c.lblData[2], control); break;
+    case R::Datum4: bind(c.lblData[3], control); break;
+    case R::QuestionList: bind(c.lblQuestions, control); break;
     }
 }
 

@@ -54,6 +54,13 @@ struct ExerciseControls
     QLabel *Label7 = nullptr; // the prism's "h" by the height, never written
     QLabel *lblPi = nullptr;  // how to write an answer with π, while one is asked
 
+    // The problems window's own: the kind of problem, its text, its data
+    // ("r = 6 cm"), and its questions with the current one marked.
+    QLabel *lblKind = nullptr;
+    QLabel *lblText = nullptr;
+    std::array<QLabel *, 4> lblData = {nullptr, nullptr, nullptr, nullptr};
+    QLabel *lblQuestions = nullptr;
+
     // The measures' labels in the order of the figure's places, and the
     // unit beside each.
     std::array<QLabel *, 4> places() const { return {Lbla, lblb, Lblalt, lblc}; }

@@ -9,8 +9,6 @@
 #include "design/AnswerBox.h"
 #include "design/PictureBox.h"
 #include "design/Twips.h"
-#include "exercises/ExerciseSet.h"
-#include "exercises/WorkedSolution.h"
 #include "frame/AnswerCheck.h"
 #include "frame/FrameTexts.h"
 
@@ -29,8 +27,9 @@ ExerciseWindow::ExerciseWindow(WindowProfile profile, RandomSource &random, QWid
     : QMainWindow(parent)
     , m_profile(std::move(profile))
     , m_random(random)
+    , m_drill(makeDrill(m_profile, m_icons))
     , m_now([] { return QTime::currentTime(); })
-    , m_results(m_profile.exercises->kindCount)
+    , m_results(m_drill->kindCount())
 {
     setObjectName(m_profile.windowName);
     m_menus = buildExerciseMenus(*this, m_profile);
@@ -114,62 +113,15 @@ void ExerciseWindow::cmdNext_Click()
 {
     if (!isLoaded())
         return;
-    m_exercise = m_profile.exercises->draw(m_state, m_random, m_results.reviewKinds());
-    applyExercise(m_exercise);
+    m_drill->next(m_state, m_random, m_results.reviewKinds(), m_controls);
     // "Ripasso finito" is said once: the next draw clears it.
     showReview(m_results.isReviewing() ? FrameTexts::reviewLeft(int(m_results.reviewKinds().size())) : QString());
-}
-
-void ExerciseWindow::applyExercise(const Exercise &e)
-{
-    ExerciseControls &c = m_controls;
-    c.txtAnswer->setText(QString());
-    c.lblMessage->setText(QString());
-    c.lblSolution->setText(QString());
-    // A place the solid does not use keeps its label and unit hidden.
-    const auto places = c.places();
-    const auto units = c.placeUnits();
-    const auto used = [&e](int place) { return e.set->places & (1 << place); };
-    for (int place = 0; place < MeasurePlaces; ++place) {
-        if (units[place])
-            units[place]->setVisible(used(place));
-    }
-    c.Lblpro1->hide();
-    c.lblsl->hide();
-    for (QLabel *figureLabel : places) {
-        if (figureLabel)
-            figureLabel->hide();
-    }
-
-    for (int place = 0; place < MeasurePlaces; ++place) {
-        if (places[place] && used(place)) {
-            places[place]->setText(e.captions[place]);
-            places[place]->show();
-        }
-    }
-    if (e.hasGivenLine())
-        c.lblsl->show();
-    if (c.lblPi)
-        c.lblPi->setVisible(e.timesPi);
-    if (!e.unit.isEmpty() && c.Text1->text() != e.unit)
-        c.Text1->setText(e.unit);
-
-    QPalette magenta = c.Label5->palette();
-    magenta.setColor(QPalette::WindowText, QColor(255, 0, 255));
-    c.Label5->setPalette(magenta);
-    c.Label5->setText(e.question);
-    if (e.hasGivenLine())
-        c.lblsl->setText(e.givenLine);
-
-    c.cmdNext->setEnabled(false);
-    c.txtAnswer->setFocus(Qt::OtherFocusReason);
 }
 
 void ExerciseWindow::txtAnswer_KeyPress()
 {
     ExerciseControls &c = m_controls;
-    const AnswerCheck::Result result =
-        AnswerCheck::check(m_state, c.txtAnswer->text(), m_profile.rightVerdict);
+    const AnswerCheck::Result result = m_drill->check(m_state, c.txtAnswer->text(), m_profile.rightVerdict);
 
     if (c.txtAnswer->text() != result.answerText)
         c.txtAnswer->setText(result.answerText);
@@ -177,9 +129,8 @@ void ExerciseWindow::txtAnswer_KeyPress()
     // solution is set after the verdict, so that it is heard after it.
     if (result.verdict)
         c.lblMessage->setText(*result.verdict);
-    c.lblSolution->setText(result.outcome == AnswerCheck::Outcome::Wrong
-                               ? WorkedSolution::afterWrongAnswer(m_exercise, m_state.sngAnswer)
-                               : QString());
+    c.lblSolution->setText(result.outcome == AnswerCheck::Outcome::Wrong ? m_drill->afterWrongAnswer(m_state)
+                                                                          : QString());
     if (result.wrongScore)
         c.lblScore1->setText(*result.wrongScore);
     if (result.rightScore)
@@ -190,13 +141,15 @@ void ExerciseWindow::txtAnswer_KeyPress()
         c.cmdNext->setEnabled(true);
         c.cmdNext->setFocus(Qt::OtherFocusReason);
     }
-    if (result.outcome == AnswerCheck::Outcome::Right || result.outcome == AnswerCheck::Outcome::Wrong)
+    if (result.outcome == AnswerCheck::Outcome::Right || result.outcome == AnswerCheck::Outcome::Wrong) {
+        m_drill->showAnswered(c);
         countForResults(result.outcome == AnswerCheck::Outcome::Right);
+    }
 }
 
 void ExerciseWindow::countForResults(bool right)
 {
-    switch (m_results.count(m_exercise.kind, right)) {
+    switch (m_drill->count(m_results, right)) {
     case GameResults::Review::None: break;
     case GameResults::Review::Going: showReview(FrameTexts::reviewLeft(int(m_results.reviewKinds().size()))); break;
     case GameResults::Review::Finished: showReview(FrameTexts::reviewFinished()); break;
@@ -220,7 +173,7 @@ void ExerciseWindow::results_Click()
         return;
     }
     m_focusBeforeResults = QApplication::focusWidget();
-    m_panel = new ResultsPanel(m_results, *m_profile.exercises, centralWidget());
+    m_panel = new ResultsPanel(m_results, *m_drill, centralWidget());
     connect(m_panel, &ResultsPanel::closeAsked, this, &ExerciseWindow::closeResults);
     connect(m_panel, &ResultsPanel::reviewAsked, this, &ExerciseWindow::startReview);
     placeResults();
@@ -229,15 +182,17 @@ void ExerciseWindow::results_Click()
     m_panel->rows()->setFocus(Qt::OtherFocusReason);
 }
 
-// Over the figure and the given-data line, out to the teacher's right edge,
-// down to the score captions; it follows the design as the window scales,
-// its text at the size of the figure's measures.
+// Over the figure and the given-data line, out to the teacher's right edge
+// (or the figure's, where there is no teacher), down to the score captions;
+// it follows the design as the window scales, its text at the size of the
+// figure's measures or of the worked solution.
 void ExerciseWindow::placeResults()
 {
     const ExerciseControls &c = m_controls;
-    m_panel->setGeometry(QRect(QPoint(std::min(c.lblMessage->x(), c.lblsl->x()), c.Image4->y()),
-                               QPoint(c.Picture3->geometry().right(), c.Label6->y() - 4)));
-    m_panel->setFont(c.Lbla->font());
+    const int left = c.lblsl ? std::min(c.lblMessage->x(), c.lblsl->x()) : c.lblMessage->x();
+    const int right = (c.Picture3 ? c.Picture3 : static_cast<QWidget *>(c.Image4))->geometry().right();
+    m_panel->setGeometry(QRect(QPoint(left, c.Image4->y()), QPoint(right, c.Label6->y() - 4)));
+    m_panel->setFont((c.Lbla ? c.Lbla : c.lblSolution)->font());
 }
 
 void ExerciseWindow::closeResults()

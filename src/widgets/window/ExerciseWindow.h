@@ -4,11 +4,11 @@
 
 #pragma once
 
+#include "Drill.h"
 #include "ExerciseControls.h"
 #include "ResultsPanel.h"
 #include "common/ExerciseState.h"
 #include "definitions/WindowProfile.h"
-#include "exercises/Exercise.h"
 #include "frame/CalculatorLauncher.h"
 #include "frame/GameResults.h"
 
@@ -36,6 +36,7 @@ public:
     const ExerciseState &state() const { return m_state; }
     const ExerciseControls &controls() const { return m_controls; }
     const GameResults &results() const { return m_results; }
+    const Drill &drill() const { return *m_drill; }
     ResultsPanel *resultsPanel() const { return m_panel; }
     QLabel *reviewLine() const { return m_reviewLine; }
     bool isLoaded() const { return m_controls.txtAnswer != nullptr; }
@@ -72,7 +73,6 @@ private:
     void Form_Resize();
     void txtAnswer_KeyPress();
     void titleClock(QTime now);
-    void applyExercise(const Exercise &exercise);
     void showMessage(const QString &text);
     bool isMinimisedOrMaximised() const;
     void countForResults(bool right);
@@ -83,10 +83,10 @@ private:
     WindowProfile m_profile;
     RandomSource &m_random;
     ExerciseState m_state;
-    Exercise m_exercise; // the exercise on screen, for the worked solution
     ExerciseControls m_controls;
     ExerciseMenus m_menus;
     Artwork::IconCache m_icons;
+    std::unique_ptr<Drill> m_drill; // what is asked, and how it is shown and checked
     CalculatorLauncher m_calculator;
     TimeSource m_now;
     GameResults m_results;

@@ -4,7 +4,7 @@
 
 #include "ResultsPanel.h"
 
-#include "exercises/ExerciseSet.h"
+#include "Drill.h"
 #include "frame/FrameTexts.h"
 #include "frame/GameResults.h"
 
@@ -15,7 +15,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-ResultsPanel::ResultsPanel(const GameResults &results, const ExerciseSet &set, QWidget *parent)
+ResultsPanel::ResultsPanel(const GameResults &results, const Drill &drill, QWidget *parent)
     : QFrame(parent)
 {
     setObjectName(QStringLiteral("resultsPanel"));
@@ -34,7 +34,7 @@ ResultsPanel::ResultsPanel(const GameResults &results, const ExerciseSet &set, Q
     int right = 0;
     int wrong = 0;
     for (const GameResults::Row &row : results.asked()) {
-        m_rows->addItem(FrameTexts::resultsRow(set.kindName(row.kind), row.right, row.wrong));
+        m_rows->addItem(FrameTexts::resultsRow(drill.kindName(row.kind), row.right, row.wrong));
         right += row.right;
         wrong += row.wrong;
     }

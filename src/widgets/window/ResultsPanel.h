@@ -6,10 +6,10 @@
 
 #include <QFrame>
 
+class Drill;
 class GameResults;
 class QListWidget;
 class QPushButton;
-struct ExerciseSet;
 
 // The game's results by kind, shown over the figure: one row per kind asked,
 // the totals, and the buttons to review the kinds missed or to close. Esc
@@ -18,7 +18,7 @@ class ResultsPanel : public QFrame
 {
     Q_OBJECT
 public:
-    ResultsPanel(const GameResults &results, const ExerciseSet &set, QWidget *parent);
+    ResultsPanel(const GameResults &results, const Drill &drill, QWidget *parent);
 
     QListWidget *rows() const { return m_rows; }
     QPushButton *reviewButton() const { return m_review; }

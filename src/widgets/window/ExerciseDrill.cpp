@@ -1,0 +1,92 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ExerciseDrill.h"
+
+#include "ExerciseControls.h"
+#include "common/ExerciseState.h"
+#include "design/AnswerBox.h"
+#include "exercises/ExerciseSet.h"
+#include "exercises/WorkedSolution.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+ExerciseDrill::ExerciseDrill(const ExerciseSet &set)
+    : m_set(set)
+{
+}
+
+int ExerciseDrill::kindCount() const
+{
+    return m_set.kindCount;
+}
+
+QString ExerciseDrill::kindName(int kind) const
+{
+    return m_set.kindName(kind);
+}
+
+void ExerciseDrill::next(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds,
+                         ExerciseControls &c)
+{
+    m_exercise = m_set.draw(state, random, onlyKinds);
+    const Exercise &e = m_exercise;
+    c.txtAnswer->setText(QString());
+    c.lblMessage->setText(QString());
+    c.lblSolution->setText(QString());
+    // A place the solid does not use keeps its label and unit hidden.
+    const auto places = c.places();
+    const auto units = c.placeUnits();
+    const auto used = [&e](int place) { return e.set->places & (1 << place); };
+    for (int place = 0; place < MeasurePlaces; ++place) {
+        if (units[place])
+            units[place]->setVisible(used(place));
+    }
+    c.Lblpro1->hide();
+    c.lblsl->hide();
+    for (QLabel *figureLabel : places) {
+        if (figureLabel)
+            figureLabel->hide();
+    }
+
+    for (int place = 0; place < MeasurePlaces; ++place) {
+        if (places[place] && used(place)) {
+            places[place]->setText(e.captions[place]);
+            places[place]->show();
+        }
+    }
+    if (e.hasGivenLine())
+        c.lblsl->show();
+    if (c.lblPi)
+        c.lblPi->setVisible(e.timesPi);
+    if (!e.unit.isEmpty() && c.Text1->text() != e.unit)
+        c.Text1->setText(e.unit);
+
+    QPalette magenta = c.Label5->palette();
+    magenta.setColor(QPalette::WindowText, QColor(255, 0, 255));
+    c.Label5->setPalette(magenta);
+    c.Label5->setText(e.question);
+    if (e.hasGivenLine())
+        c.lblsl->setText(e.givenLine);
+
+    c.cmdNext->setEnabled(false);
+    c.txtAnswer->setFocus(Qt::OtherFocusReason);
+}
+
+AnswerCheck::Result ExerciseDrill::check(ExerciseState &state, const QString &typed, const QString &rightVerdict)
+{
+    return AnswerCheck::check(state, typed, rightVerdict);
+}
+
+QString ExerciseDrill::afterWrongAnswer(const ExerciseState &state) const
+{
+    return WorkedSolution::afterWrongAnswer(m_exercise, state.sngAnswer);
+}
+
+GameResults::Review ExerciseDrill::count(GameResults &results, bool right)
+{
+    return results.count(m_exercise.kind, right);
+}

@@ -1,0 +1,91 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ProblemDrill.h"
+
+#include "ExerciseControls.h"
+#include "design/AnswerBox.h"
+#include "design/PictureBox.h"
+#include "problems/ProblemTexts.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <utility>
+
+ProblemDrill::ProblemDrill(const ProblemSet &set, QList<Artwork::Picture> figures, Artwork::IconCache &icons)
+    : m_set(set)
+    , m_run(set)
+    , m_figures(std::move(figures))
+    , m_icons(icons)
+{
+}
+
+int ProblemDrill::kindCount() const
+{
+    return m_set.kindCount;
+}
+
+QString ProblemDrill::kindName(int kind) const
+{
+    return QString::fromUtf16(m_set.kind(kind).title);
+}
+
+void ProblemDrill::next(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds,
+                        ExerciseControls &c)
+{
+    m_run.next(state, random, onlyKinds);
+    const Problem &p = m_run.problem();
+    c.txtAnswer->setText(QString());
+    c.lblMessage->setText(QString());
+    c.lblSolution->setText(QString());
+    if (m_run.startsProblem()) {
+        c.lblKind->setText(p.title());
+        c.lblText->setText(p.text());
+        const QStringList data = p.dataLines();
+        for (int i = 0; i < int(c.lblData.size()); ++i) {
+            c.lblData[i]->setText(data.value(i));
+            c.lblData[i]->setVisible(i < data.size());
+        }
+        c.Image4->setDocument(m_icons.document(m_figures.value(p.kind - 1)));
+    }
+    const AskedQuestion &q = m_run.question();
+    if (c.Text1->text() != q.unit())
+        c.Text1->setText(q.unit());
+    if (c.lblPi)
+        c.lblPi->setVisible(q.row->timesPi);
+    QPalette magenta = c.Label5->palette();
+    magenta.setColor(QPalette::WindowText, QColor(255, 0, 255));
+    c.Label5->setPalette(magenta);
+    c.Label5->setText(m_run.questionLine());
+    c.lblQuestions->setText(m_run.questionList().join(u'\n'));
+    c.cmdNext->setText(m_run.isLastQuestion() ? ProblemTexts::nextProblem() : ProblemTexts::nextQuestion());
+
+    c.cmdNext->setEnabled(false);
+    c.txtAnswer->setFocus(Qt::OtherFocusReason);
+}
+
+AnswerCheck::Result ProblemDrill::check(ExerciseState &state, const QString &typed, const QString &rightVerdict)
+{
+    return m_run.check(state, typed, rightVerdict);
+}
+
+void ProblemDrill::showAnswered(ExerciseControls &c)
+{
+    c.lblQuestions->setText(m_run.questionList().join(u'\n'));
+}
+
+QString ProblemDrill::afterWrongAnswer(const ExerciseState &) const
+{
+    return m_run.afterWrongAnswer();
+}
+
+GameResults::Review ProblemDrill::count(GameResults &results, bool right)
+{
+    const int kind = m_run.problem().kind;
+    results.countStep(kind, right);
+    if (m_run.isLastQuestion())
+        return results.closeItem(kind, m_run.allRight());
+    return results.isReviewing() ? GameResults::Review::Going : GameResults::Review::None;
+}
