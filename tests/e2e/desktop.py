@@ -94,7 +94,8 @@ class Desktop:
             raise Failure("the session bus did not start")
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately", "--a11y=1"],
                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self._spawn(["openbox"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        self.wm_log = tempfile.TemporaryFile()
+        self._spawn(["openbox"], stdout=self.wm_log, stderr=subprocess.STDOUT)
         wait_for("the window manager to manage the screen", self._window_manager_ready)
         wait_for("the accessibility bus", lambda: "unix:" in self._output(
             "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus", "/org/a11y/bus",
@@ -173,6 +174,15 @@ class Desktop:
         and standard error, the windows the window manager knows, the
         accessible tree's top level."""
         lines = []
+        for process in self.processes:
+            if process is not self.program:
+                status = process.poll()
+                lines.append("%s: %s" % (process.args[0], "running" if status is None else "ended with %s" % status))
+        if getattr(self, "wm_log", None) is not None:
+            self.wm_log.seek(0)
+            said = self.wm_log.read().decode(errors="replace").strip()
+            if said:
+                lines.append("the window manager said:\n  " + said.replace("\n", "\n  "))
         if self.program is not None:
             status = self.program.poll()
             lines.append("program: %s" % ("running" if status is None else "ended with %s" % status))
@@ -219,6 +229,8 @@ class Desktop:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
         self.stderr.close()
+        if getattr(self, "wm_log", None) is not None:
+            self.wm_log.close()
 
 
 def _window_id(xprop_output):
