@@ -10,7 +10,8 @@
 
 Start-up: instructions (callgrind, or perf where valgrind is missing), time
 from process start to the end of the first paint, and peak memory,
-alternating the real window (the cube window, then the splash) and the
+alternating the real window (the cube window, the problems window, then
+the splash) and the
 floor (instructions also against the floor with the cube window's faces), on the offscreen platform and under Xvfb. Idle: CPU time and wake-ups (context switches) of a
 window left alone. Interaction and soak: the in-process benchmarks. Prints
 medians and the ratios program/floor. Never part of the tests' pass or fail.
@@ -75,7 +76,7 @@ def counted(bench, env, window, program, runs):
     if ours is None or floor is None or faces is None:
         print("instructions, %-6s: neither valgrind nor perf can count here" % window)
         return
-    print("instructions, %-6s program %7.1f M | floor %7.1f M | floor with the faces %7.1f M | "
+    print("instructions, %-8s program %7.1f M | floor %7.1f M | floor with the faces %7.1f M | "
           "ratios %.2f, %.2f" % (window, ours / 1e6, floor / 1e6, faces / 1e6, ours / floor, ours / faces))
 
 
@@ -89,7 +90,7 @@ def startup(bench, runs, env, label, window="cube", program="tramolo-bench-start
             memory[name].append(rss)
     t = {k: statistics.median(v) for k, v in times.items()}
     m = {k: statistics.median(v) for k, v in memory.items()}
-    print("start-up, %-6s %-9s program %6.1f ms %7.0f KiB | floor %6.1f ms %7.0f KiB | "
+    print("start-up, %-8s %-9s program %6.1f ms %7.0f KiB | floor %6.1f ms %7.0f KiB | "
           "ratio time %.2f memory %.2f" % (window, label, t["program"] * 1000, m["program"],
                                            t["floor"] * 1000, m["floor"],
                                            t["program"] / t["floor"], m["program"] / m["floor"]))
@@ -141,7 +142,8 @@ def main():
     try:
         x11 = dict(base, DISPLAY=display, QT_QPA_PLATFORM="xcb")
         print("machine: %d cores, %s" % (os.cpu_count(), os.uname().release))
-        for window, program in (("cube", "tramolo-bench-startup"), ("splash", "tramolo-bench-splash")):
+        for window, program in (("cube", "tramolo-bench-startup"), ("problems", "tramolo-bench-problems"),
+                                ("splash", "tramolo-bench-splash")):
             counted(bench, offscreen, window, program, min(args.runs, 5))
             startup(bench, args.runs, offscreen, "offscreen", window, program)
             startup(bench, args.runs, x11, "Xvfb", window, program)

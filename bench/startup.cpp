@@ -2,8 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The cube window as the program opens it, ending after the first paint of
-// its first exercise. With --stay it stays open, for the idle measurement.
+// An exercise window as the program opens it, ending after the first paint
+// of its first exercise: built as tramolo-bench-startup for the cube window
+// and as tramolo-bench-problems for the problems window. With --stay it
+// stays open, for the idle measurement.
 
 #include "FirstPaint.h"
 #include "shell/Application.h"
@@ -21,8 +23,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     configureApplication(app);
     RandomSource random;
-    ExerciseWindow cubi(ExerciseProfiles::cube(), random);
-    cubi.load();
-    FirstPaint done(cubi.controls().Label5, stayRequested(argc, argv));
+    ExerciseWindow window(ExerciseProfiles::TRAMOLO_BENCH_WINDOW(), random);
+    window.load();
+    FirstPaint done(window.controls().Label5, stayRequested(argc, argv));
     return app.exec();
 }

@@ -212,12 +212,12 @@ void ProblemsTest::askedQuestionByQuestion()
     QVERIFY(run.startsProblem());
     QCOMPARE(run.problem().questions.size(), 5);
     QCOMPARE(run.questionLine(), QStringLiteral("1. Ipotenusa"));
-    QCOMPARE(run.questionList().first(), QStringLiteral("▶ 1. Ipotenusa"));
+    QCOMPARE(run.questionList().first(), QStringLiteral("► 1. Ipotenusa"));
 
     const auto result = run.check(state, QStringLiteral("25"), QStringLiteral("Esatto!"));
     QCOMPARE(result.outcome, AnswerCheck::Outcome::Right);
     QCOMPARE(*result.verdict, QStringLiteral("Esatto!"));
-    QCOMPARE(run.questionList().first(), QStringLiteral("▶ 1. Ipotenusa: 25 cm"));
+    QCOMPARE(run.questionList().first(), QStringLiteral("► 1. Ipotenusa: 25 cm"));
 
     run.next(state, random);
     QCOMPARE(run.questionLine(), QStringLiteral("2. Raggio dei due coni"));

@@ -309,6 +309,17 @@ class Window:
         node = self.control("label", description=description)
         return node.name
 
+    def texts_of(self, description):
+        """Every label so described that shows a text, in the tree's order."""
+        texts = []
+        for node in self._all():
+            try:
+                if node.getRoleName() == "label" and node.description == description and node.name:
+                    texts.append(node.name)
+            except Exception:
+                continue
+        return texts
+
     def press(self, role, name):
         node = self.control(role, name)
         actions = node.queryAction()

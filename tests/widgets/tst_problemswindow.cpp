@@ -80,7 +80,7 @@ void ProblemsWindowTest::problemsAnsweredStepByStep()
             QCOMPARE(c().Text1->text(), q.unit());
             QCOMPARE(c().txtAnswer->text(), QString());
             QCOMPARE(QApplication::focusWidget(), c().txtAnswer);
-            QVERIFY(c().lblQuestions->text().contains(QStringLiteral("▶ ") + c().Label5->text()));
+            QVERIFY(c().lblQuestions->text().contains(QStringLiteral("► ") + c().Label5->text()));
 
             // Right and wrong in turn; with π, the factor and then its value with 3,14.
             const bool answerRight = (problem + i) % 2 == 0;

@@ -319,7 +319,7 @@ void WindowDesignTest::problemsWindowFits()
         c.lblData[i]->show();
     }
     c.lblQuestions->setText(QStringList{QStringLiteral("1. Lato obliquo del trapezio: 17 cm"),
-                                        QStringLiteral("▶ 2. Superficie totale del solido: 1004,8π cmq"),
+                                        QStringLiteral("► 2. Superficie totale del solido: 1004,8π cmq"),
                                         QStringLiteral("3. Volume del solido"), QStringLiteral("4. Peso del solido")}
                                 .join(u'\n'));
     c.Label5->setText(QStringLiteral("2. Superficie totale del solido"));

@@ -12,6 +12,9 @@ namespace PiApproximation {
 
 inline constexpr qint64 Hundredths = 314;
 
+// π as a calculator has it: what a pupil who did not use 3,14 worked with.
+inline constexpr double Calculator = 3.14159265358979323846;
+
 inline qint64 hundredthsOf(qint64 factor) { return factor * Hundredths; }
 
 } // namespace PiApproximation

@@ -13,8 +13,6 @@ namespace WorkedSolution {
 
 namespace {
 
-constexpr double Pi = 3.14159265358979323846; // the calculator's π
-
 double roundedTo(double value, double places)
 {
     return std::round(value * places) / places;
@@ -44,7 +42,7 @@ std::optional<QString> piSlip(const Exercise &e, const ExerciseKind &kind, float
 {
     if (e.timesPi) {
         for (double places : {1.0, 10.0, 100.0}) {
-            if (answer == float(roundedTo(e.expected * Pi, places)))
+            if (answer == float(roundedTo(e.expected * PiApproximation::Calculator, places)))
                 return QStringLiteral("Usa π = 3,14, oppure scrivi solo il numero che moltiplica π.");
         }
     }

@@ -37,7 +37,7 @@ public:
     // "2. Superficie totale del solido"
     QString questionLine() const;
     // Every question numbered; those answered with their value, the
-    // current one marked: "1. Apotema del cono: 10 cm", "▶ 2. Superficie
+    // current one marked: "1. Apotema del cono: 10 cm", "► 2. Superficie
     // totale del solido".
     QStringList questionList() const;
 

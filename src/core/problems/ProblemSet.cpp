@@ -150,7 +150,7 @@ std::optional<QString> Problem::likelyMistake(int question, qint64 typed) const
         return std::nullopt;
     if (q.row->timesPi) {
         // Worked out with the calculator's π, to a whole, a tenth or a hundredth.
-        const double withCalculator = double(*q.value.hundredths()) * M_PI;
+        const double withCalculator = double(*q.value.hundredths()) * PiApproximation::Calculator;
         for (qint64 step : {100, 10, 1}) {
             if (typed == qint64(std::llround(withCalculator / double(step))) * step)
                 return u"Usa π = 3,14, oppure scrivi solo il numero che moltiplica π."_s;

@@ -75,7 +75,8 @@ enum Flag : quint16 {
     OnTop = 1 << 7,        // drawn over the others
     KeepsClear = 1 << 8,   // shrinks its font rather than run under an OnTop control
     LargePicture = 1 << 9, // a button's picture fills three quarters of it
-    WordWrap = 1 << 10,    // a label's text wraps at its width, and it grows downwards
+    WordWrap = 1 << 10,    // a label's text wraps at its width
+    RoomForLongest = 1 << 11, // designed to hold its longest text (the design test checks it): never measured
 };
 
 struct Control

@@ -222,7 +222,7 @@ QRect DesignCanvas::grown(QWidget *control, const Design::Control &design, QRect
     const bool grows = design.kind == Design::Kind::Label || design.kind == Design::Kind::Button;
     // A hidden control is measured when it is shown, not before: measuring
     // loads its face.
-    if (!grows || design.has(Design::Tiny) || control->isHidden())
+    if (!grows || design.has(Design::Tiny) || design.has(Design::RoomForLongest) || control->isHidden())
         return scaled;
     // An empty label needs no more room than designed, and one sized to its
     // text has no width: nothing of it shows. Measured, it would load its
@@ -232,7 +232,8 @@ QRect DesignCanvas::grown(QWidget *control, const Design::Control &design, QRect
         return design.has(Design::AutoSize) ? QRect(scaled.topLeft(), QSize(0, scaled.height())) : scaled;
     // A wrapped text keeps its width and takes the lines it needs.
     if (label && label->wordWrap())
-        return QRect(scaled.topLeft(), QSize(scaled.width(), std::max(scaled.height(), label->heightForWidth(scaled.width()))));
+        return QRect(scaled.topLeft(),
+                     QSize(scaled.width(), std::max(scaled.height(), label->heightForWidth(scaled.width()))));
     const QSize hint = control->sizeHint();
     if (design.has(Design::AutoSize))
         return QRect(scaled.topLeft(), hint);
