@@ -50,6 +50,8 @@ fail() {
     exit 1
 }
 ok() { echo "ok: $*"; passed=$((passed + 1)); }
+# Any other command that fails ends the walk through fail(), which says so.
+trap 'fail "the command on line $LINENO failed"' ERR
 # Waits for a state, never for a time: the deadline is only how long a
 # loaded machine running Wine for the first time may take.
 wait_for() { # wait_for WHAT COMMAND...: up to 120 s
@@ -111,7 +113,8 @@ activate() {
 send_keys() { local window=$1; shift; activate "$window"; xdotool key --delay 100 "$@"; }
 # The window's picture, and how many of its pixels differ from another one.
 capture() { import -window "$1" "$2"; }
-differing() { compare -metric AE "$1" "$2" null: 2>&1 | grep -o '^[0-9]*'; }
+# compare exits 1 when the pictures differ, and may write the count as 1.2e+06.
+differing() { local n; n=$(compare -metric AE "$1" "$2" null: 2>&1) || true; printf '%.0f\n' "${n%% *}"; }
 
 cp "$stand_in" "$WINEPREFIX/drive_c/windows/calc.exe"
 (cd "$folder" && exec wine tramolo.exe > "$scratch/program.log" 2>&1) &
