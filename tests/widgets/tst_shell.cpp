@@ -45,6 +45,7 @@ private slots:
     void splashClicks();
     void oneWindowAtATimeToAnExerciseWindow_data();
     void oneWindowAtATimeToAnExerciseWindow();
+    void tabAndEnterReachTheProblems();
     void closingTheSplashOrChoiceEndsTheProgram_data();
     void closingTheSplashOrChoiceEndsTheProgram();
 
@@ -158,6 +159,7 @@ void ShellTest::oneWindowAtATimeToAnExerciseWindow_data()
     QTest::newRow("cylinder") << "cmdCylinder" << "Cilindro";
     QTest::newRow("cone") << "cmdCone" << "Cono";
     QTest::newRow("sphere") << "cmdSphere" << "Sfera";
+    QTest::newRow("problems") << "cmdProblems" << "Problemi";
 }
 
 void ShellTest::oneWindowAtATimeToAnExerciseWindow()
@@ -181,6 +183,26 @@ void ShellTest::oneWindowAtATimeToAnExerciseWindow()
     QVERIFY(exercise->state().intMode >= 1);
     QVERIFY(QTest::qWaitForWindowActive(exercise));
     QCOMPARE(QApplication::focusWidget(), exercise->controls().txtAnswer);
+}
+
+// The problems are the last of the choice window's buttons by Tab, and
+// Enter opens them.
+void ShellTest::tabAndEnterReachTheProblems()
+{
+    toChoice();
+    ChoiceWindow *choice = m_shell->choice();
+    QVERIFY(QTest::qWaitForWindowActive(choice));
+    QStringList order{QApplication::focusWidget()->objectName()};
+    for (int i = 0; i < 7; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(order, (QStringList{"Command3", "cmdBox", "cmdPrism", "cmdPyramid", "cmdCylinder", "cmdCone",
+                                 "cmdSphere", "cmdProblems"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTRY_VERIFY(!m_shell->choice());
+    QVERIFY(m_shell->exerciseWindow(QStringLiteral("Problemi")));
+    QCOMPARE(openWindows(), QWidgetList{m_shell->exerciseWindow(QStringLiteral("Problemi"))});
 }
 
 void ShellTest::closingTheSplashOrChoiceEndsTheProgram_data()
