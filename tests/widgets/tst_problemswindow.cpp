@@ -10,6 +10,7 @@
 #include "window/ProblemDrill.h"
 #include "common/ItalianNumber.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -28,6 +29,8 @@ private slots:
     void init();
     void cleanup();
     void problemsAnsweredStepByStep();
+    void newGameOrReviewStartsANewProblem_data();
+    void newGameOrReviewStartsANewProblem();
     void resultsByKindOfProblem();
 
 private:
@@ -114,6 +117,45 @@ void ProblemsWindowTest::problemsAnsweredStepByStep()
         }
         QVERIFY(run().startsProblem());
     }
+}
+
+// A new game, or a review, in the middle of a problem starts a new one,
+// its kind, text and data shown on the controls built anew.
+void ProblemsWindowTest::newGameOrReviewStartsANewProblem_data()
+{
+    QTest::addColumn<bool>("review");
+    QTest::newRow("new game") << false;
+    QTest::newRow("review") << true;
+}
+
+void ProblemsWindowTest::newGameOrReviewStartsANewProblem()
+{
+    QFETCH(bool, review);
+    const int missed = m_window->state().intMode;
+    if (review) {
+        // A problem answered with one question wrong: its kind is missed.
+        for (int i = 0; i < run().problem().questions.size(); ++i) {
+            answer(i == 0 ? QStringLiteral("1") : run().question().value.text());
+            QTest::keyClick(c().cmdNext, Qt::Key_Return);
+        }
+    }
+    answer(run().question().value.text());
+    QTest::keyClick(c().cmdNext, Qt::Key_Return);
+    QCOMPARE(run().current(), 1);
+
+    if (review) {
+        m_window->results_Click();
+        m_window->resultsPanel()->reviewButton()->click();
+        QCOMPARE(m_window->state().intMode, missed);
+    } else {
+        m_window->findChild<QAction *>(QStringLiteral("new"))->trigger();
+        QCOMPARE(c().lblScore2->text(), QStringLiteral("0"));
+    }
+    QVERIFY(run().startsProblem());
+    QCOMPARE(c().Label5->text(), QStringLiteral("1. ") + run().question().text());
+    QCOMPARE(c().lblKind->text(), run().problem().title());
+    QCOMPARE(c().lblText->text(), run().problem().text());
+    QCOMPARE(c().lblData[0]->text(), run().problem().dataLines().first());
 }
 
 void ProblemsWindowTest::resultsByKindOfProblem()

@@ -27,6 +27,8 @@ public:
     // Moves on to the next question, or to the first of a new problem after
     // the last one (and before any).
     void next(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds = {});
+    // Leaves the problem unfinished: the next question is a new problem's first.
+    void abandon() { m_current = -1; }
 
     const Problem &problem() const { return m_problem; }
     int current() const { return m_current; } // from 0

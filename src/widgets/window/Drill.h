@@ -34,6 +34,9 @@ public:
     // focused, the verdict and the worked solution empty, cmdNext disabled.
     virtual void next(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds,
                       ExerciseControls &controls) = 0;
+    // The item on screen is left unanswered: the next is a new one (a new
+    // game, a review).
+    virtual void abandon() {}
     // Checks the typed answer and counts it in the record.
     virtual AnswerCheck::Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict) = 0;
     // Shows what the item shows once answered, beyond the verdict and scores.

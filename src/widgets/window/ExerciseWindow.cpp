@@ -100,6 +100,8 @@ void ExerciseWindow::Form_Load()
     m_state.intRight = 0;
     m_state.intWrong = 0;
     m_results.clear();
+    // A new game starts with a new item, never with the rest of the last one.
+    m_drill->abandon();
     showReview(QString());
     m_controls.Timer1->start();
 }
@@ -209,8 +211,10 @@ void ExerciseWindow::closeResults()
 void ExerciseWindow::startReview()
 {
     closeResults();
-    if (m_results.startReview())
+    if (m_results.startReview()) {
+        m_drill->abandon();
         cmdNext_Click();
+    }
 }
 
 void ExerciseWindow::new_Click()

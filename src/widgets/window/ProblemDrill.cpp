@@ -66,6 +66,11 @@ void ProblemDrill::next(ExerciseState &state, RandomSource &random, const QList<
     c.txtAnswer->setFocus(Qt::OtherFocusReason);
 }
 
+void ProblemDrill::abandon()
+{
+    m_run.abandon();
+}
+
 AnswerCheck::Result ProblemDrill::check(ExerciseState &state, const QString &typed, const QString &rightVerdict)
 {
     return m_run.check(state, typed, rightVerdict);

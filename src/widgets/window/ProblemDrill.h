@@ -20,6 +20,7 @@ public:
     QString kindName(int kind) const override;
     void next(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds,
               ExerciseControls &controls) override;
+    void abandon() override;
     AnswerCheck::Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict) override;
     void showAnswered(ExerciseControls &controls) override;
     QString afterWrongAnswer(const ExerciseState &state) const override;
