@@ -4,7 +4,7 @@
 
 """A private desktop for driving the real program as a pupil would.
 
-Starts Xvfb on a free display, a private D-Bus session with the
+Starts Xvfb on a display of its own, a private D-Bus session with the
 accessibility bus, and a window manager; starts the program there and finds
 its controls through the accessibility tree, by role, text and description.
 Keys and clicks are real X events sent with xdotool. Every process started
@@ -17,6 +17,7 @@ that is met early costs nothing and a loaded machine is slow; when one runs
 out, the failure says what the desktop looked like then.
 """
 
+import fcntl
 import math
 import os
 import re
@@ -74,18 +75,37 @@ class Desktop:
         return subprocess.run(list(args), env=self.env, capture_output=True, text=True,
                               timeout=DEADLINE).stdout
 
+    def _reserve_display(self):
+        """A display number held by a lock of this desktop's own until its X
+        server has ended, and held by no X server now. Left to Xvfb, two
+        desktops, one starting while another's server was going away, could
+        meet on one display, and the window manager could not open it."""
+        for number in range(200, 500):
+            lock = open("/tmp/tramolo-walk-display-%d.lock" % number, "w")
+            try:
+                fcntl.flock(lock, fcntl.LOCK_EX | fcntl.LOCK_NB)
+            except BlockingIOError:
+                lock.close()
+                continue
+            if os.path.exists("/tmp/.X%d-lock" % number) or os.path.exists("/tmp/.X11-unix/X%d" % number):
+                lock.close()
+                continue
+            self.display_lock = lock
+            return number
+        raise Failure("no free X display")
+
     def start(self):
-        read_end, write_end = os.pipe()
-        self._spawn(["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
-                     "-nolisten", "tcp"], pass_fds=(write_end,),
-                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        # Xvfb writes its display's number once it accepts clients.
-        with os.fdopen(read_end) as pipe:
-            number = pipe.readline().strip()
-        if not number:
-            raise Failure("Xvfb did not start")
-        self.env["DISPLAY"] = ":" + number
+        number = self._reserve_display()
+        self.env["DISPLAY"] = ":%d" % number
+        # Without -noreset the server starts itself anew whenever its last
+        # client leaves (the probe below, the accessibility bus setting its
+        # root property), and a client that comes meanwhile, the window
+        # manager, cannot open the display; the busier the machine, the
+        # likelier.
+        xvfb = self._spawn(["Xvfb", self.env["DISPLAY"], "-noreset", "-screen", "0", "1280x800x24",
+                            "-nolisten", "tcp"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        wait_for("the X display", lambda: xvfb.poll() is None and subprocess.run(
+            ["xdpyinfo"], env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode == 0)
 
         bus = self._spawn(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                           stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
@@ -231,6 +251,9 @@ class Desktop:
         self.stderr.close()
         if getattr(self, "wm_log", None) is not None:
             self.wm_log.close()
+        # Only now, with its server gone, is the display another desktop's.
+        if getattr(self, "display_lock", None) is not None:
+            self.display_lock.close()
 
 
 def _window_id(xprop_output):

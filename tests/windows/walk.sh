@@ -68,7 +68,9 @@ wait_for() { # wait_for WHAT COMMAND...: up to 120 s
 for n in $(seq 120 160); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || { display=:$n; break; }
 done
-Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
+# -noreset: a server that starts itself anew when its last client leaves
+# turns away whoever connects meanwhile.
+Xvfb "$display" -noreset -screen 0 1280x800x24 -nolisten tcp > /dev/null 2>&1 &
 pids+=($!)
 export DISPLAY=$display
 wait_for "the X display" xdpyinfo
