@@ -59,6 +59,8 @@ class Desktop:
         self.program = None
         self.app = None
         self.stderr = tempfile.TemporaryFile()
+        self.wm_log = tempfile.TemporaryFile()
+        self.display_lock = None
         self.env = {k: v for k, v in os.environ.items()
                     if not k.startswith(("QT_", "DBUS_", "AT_SPI"))}
         self.env.pop("DISPLAY", None)
@@ -114,7 +116,6 @@ class Desktop:
             raise Failure("the session bus did not start")
         self._spawn(["/usr/libexec/at-spi-bus-launcher", "--launch-immediately", "--a11y=1"],
                     stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        self.wm_log = tempfile.TemporaryFile()
         self._spawn(["openbox"], stdout=self.wm_log, stderr=subprocess.STDOUT)
         wait_for("the window manager to manage the screen", self._window_manager_ready)
         wait_for("the accessibility bus", lambda: "unix:" in self._output(
@@ -198,11 +199,10 @@ class Desktop:
             if process is not self.program:
                 status = process.poll()
                 lines.append("%s: %s" % (process.args[0], "running" if status is None else "ended with %s" % status))
-        if getattr(self, "wm_log", None) is not None:
-            self.wm_log.seek(0)
-            said = self.wm_log.read().decode(errors="replace").strip()
-            if said:
-                lines.append("the window manager said:\n  " + said.replace("\n", "\n  "))
+        self.wm_log.seek(0)
+        said = self.wm_log.read().decode(errors="replace").strip()
+        if said:
+            lines.append("the window manager said:\n  " + said.replace("\n", "\n  "))
         if self.program is not None:
             status = self.program.poll()
             lines.append("program: %s" % ("running" if status is None else "ended with %s" % status))
@@ -249,10 +249,9 @@ class Desktop:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
         self.stderr.close()
-        if getattr(self, "wm_log", None) is not None:
-            self.wm_log.close()
+        self.wm_log.close()
         # Only now, with its server gone, is the display another desktop's.
-        if getattr(self, "display_lock", None) is not None:
+        if self.display_lock is not None:
             self.display_lock.close()
 
 

@@ -30,8 +30,9 @@ public:
     virtual int kindCount() const = 0;
     virtual QString kindName(int kind) const = 0;
 
-    // The next item, shown on the controls: the answer box empty and
-    // focused, the verdict and the worked solution empty, cmdNext disabled.
+    // The next item, shown on the controls; the frame empties the answer,
+    // the verdict and the worked solution before, and hands the focus to
+    // the answer after.
     virtual void next(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds,
                       ExerciseControls &controls) = 0;
     // The item on screen is left unanswered: the next is a new one (a new

@@ -6,13 +6,11 @@
 
 #include "ExerciseControls.h"
 #include "common/ExerciseState.h"
-#include "design/AnswerBox.h"
 #include "exercises/ExerciseSet.h"
 #include "exercises/WorkedSolution.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 ExerciseDrill::ExerciseDrill(const ExerciseSet &set)
     : m_set(set)
@@ -34,9 +32,6 @@ void ExerciseDrill::next(ExerciseState &state, RandomSource &random, const QList
 {
     m_exercise = m_set.draw(state, random, onlyKinds);
     const Exercise &e = m_exercise;
-    c.txtAnswer->setText(QString());
-    c.lblMessage->setText(QString());
-    c.lblSolution->setText(QString());
     // A place the solid does not use keeps its label and unit hidden.
     const auto places = c.places();
     const auto units = c.placeUnits();
@@ -65,15 +60,9 @@ void ExerciseDrill::next(ExerciseState &state, RandomSource &random, const QList
     if (!e.unit.isEmpty() && c.Text1->text() != e.unit)
         c.Text1->setText(e.unit);
 
-    QPalette magenta = c.Label5->palette();
-    magenta.setColor(QPalette::WindowText, QColor(255, 0, 255));
-    c.Label5->setPalette(magenta);
     c.Label5->setText(e.question);
     if (e.hasGivenLine())
         c.lblsl->setText(e.givenLine);
-
-    c.cmdNext->setEnabled(false);
-    c.txtAnswer->setFocus(Qt::OtherFocusReason);
 }
 
 AnswerCheck::Result ExerciseDrill::check(ExerciseState &state, const QString &typed, const QString &rightVerdict)

@@ -115,7 +115,17 @@ void ExerciseWindow::cmdNext_Click()
 {
     if (!isLoaded())
         return;
-    m_drill->next(m_state, m_random, m_results.reviewKinds(), m_controls);
+    ExerciseControls &c = m_controls;
+    c.txtAnswer->setText(QString());
+    c.lblMessage->setText(QString());
+    c.lblSolution->setText(QString());
+    // The question is magenta from the first draw on; its design is black.
+    QPalette magenta = c.Label5->palette();
+    magenta.setColor(QPalette::WindowText, QColor(255, 0, 255));
+    c.Label5->setPalette(magenta);
+    m_drill->next(m_state, m_random, m_results.reviewKinds(), c);
+    c.cmdNext->setEnabled(false);
+    c.txtAnswer->setFocus(Qt::OtherFocusReason);
     // "Ripasso finito" is said once: the next draw clears it.
     showReview(m_results.isReviewing() ? FrameTexts::reviewLeft(int(m_results.reviewKinds().size())) : QString());
 }

@@ -5,7 +5,6 @@
 #include "ProblemDrill.h"
 
 #include "ExerciseControls.h"
-#include "design/AnswerBox.h"
 #include "design/PictureBox.h"
 #include "problems/ProblemTexts.h"
 
@@ -37,9 +36,6 @@ void ProblemDrill::next(ExerciseState &state, RandomSource &random, const QList<
 {
     m_run.next(state, random, onlyKinds);
     const Problem &p = m_run.problem();
-    c.txtAnswer->setText(QString());
-    c.lblMessage->setText(QString());
-    c.lblSolution->setText(QString());
     if (m_run.startsProblem()) {
         c.lblKind->setText(p.title());
         c.lblText->setText(p.text());
@@ -55,15 +51,9 @@ void ProblemDrill::next(ExerciseState &state, RandomSource &random, const QList<
         c.Text1->setText(q.unit());
     if (c.lblPi)
         c.lblPi->setVisible(q.row->timesPi);
-    QPalette magenta = c.Label5->palette();
-    magenta.setColor(QPalette::WindowText, QColor(255, 0, 255));
-    c.Label5->setPalette(magenta);
     c.Label5->setText(m_run.questionLine());
     c.lblQuestions->setText(m_run.questionList().join(u'\n'));
     c.cmdNext->setText(m_run.isLastQuestion() ? ProblemTexts::nextProblem() : ProblemTexts::nextQuestion());
-
-    c.cmdNext->setEnabled(false);
-    c.txtAnswer->setFocus(Qt::OtherFocusReason);
 }
 
 void ProblemDrill::abandon()
