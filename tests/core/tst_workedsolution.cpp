@@ -40,18 +40,18 @@ void WorkedSolutionTest::working_data()
     QTest::addColumn<int>("t");
     QTest::addColumn<QString>("line");
 
-    QTest::newRow("cube 1") << "cube" << 1 << 5 << 0 << 0 << "V = s³ = 5³ = 125 cmc";
-    QTest::newRow("cube 2") << "cube" << 2 << 5 << 0 << 0 << "Sl = 4·s² = 4·5² = 100 cmq";
-    QTest::newRow("cube 3") << "cube" << 3 << 5 << 0 << 0 << "St = 6·s² = 6·5² = 150 cmq";
-    QTest::newRow("cube 4") << "cube" << 4 << 5 << 0 << 0 << "d = s·√3 = √(5² + 5² + 5²) = √75 ≈ 8,7 cm";
-    QTest::newRow("cube 5") << "cube" << 5 << 5 << 0 << 0 << "Sl = 4·s² = 100 cmq, quindi s² = 100 : 4 = 25 e s = 5 cm";
+    QTest::newRow("cube 1") << "cube" << 1 << 5 << 0 << 0 << "V = l³ = 5³ = 125 cmc";
+    QTest::newRow("cube 2") << "cube" << 2 << 5 << 0 << 0 << "Sl = 4·l² = 4·5² = 100 cmq";
+    QTest::newRow("cube 3") << "cube" << 3 << 5 << 0 << 0 << "St = 6·l² = 6·5² = 150 cmq";
+    QTest::newRow("cube 4") << "cube" << 4 << 5 << 0 << 0 << "d = l·√3 = √(5² + 5² + 5²) = √75 ≈ 8,7 cm";
+    QTest::newRow("cube 5") << "cube" << 5 << 5 << 0 << 0 << "l = √(Sl : 4) = √(100 : 4) = √25 = 5 cm";
     QTest::newRow("cube 6") << "cube" << 6 << 10 << 0 << 0
-                            << "s = p : 4 = 40 : 4 = 10 cm, V = s³ = 10³ = 1000 cmc";
-    QTest::newRow("cube 7") << "cube" << 7 << 14 << 0 << 0 << "V = s³ = 2744 cmc, quindi s = ³√2744 = 14 cm";
+                            << "l = 2p : 4 = 40 : 4 = 10 cm, V = l³ = 10³ = 1000 cmc";
+    QTest::newRow("cube 7") << "cube" << 7 << 14 << 0 << 0 << "l = ∛V = ∛2744 = 14 cm";
     QTest::newRow("cube 8") << "cube" << 8 << 10 << 0 << 0
-                            << "s = p : 4 = 40 : 4 = 10 cm, Sl = 4·s² = 4·10² = 400 cmq";
+                            << "l = 2p : 4 = 40 : 4 = 10 cm, Sl = 4·l² = 4·10² = 400 cmq";
     QTest::newRow("cube 9") << "cube" << 9 << 10 << 0 << 0
-                            << "s = p : 4 = 40 : 4 = 10 cm, St = 6·s² = 6·10² = 600 cmq";
+                            << "l = 2p : 4 = 40 : 4 = 10 cm, St = 6·l² = 6·10² = 600 cmq";
 
     // a = 4, d = 1, t = 0: b = 3, c = 6.
     QTest::newRow("box 1") << "box" << 1 << 4 << 1 << 0 << "V = a·b·c = 4·3·6 = 72 cmc";
@@ -60,8 +60,8 @@ void WorkedSolutionTest::working_data()
                            << "St = 2·(a + b)·c + 2·a·b = 2·(4 + 3)·6 + 2·4·3 = 108 cmq";
     QTest::newRow("box 4") << "box" << 4 << 4 << 1 << 0 << "d = √(a² + b² + c²) = √(4² + 3² + 6²) = √61 ≈ 7,8 cm";
     QTest::newRow("box 5") << "box" << 5 << 3 << 1 << 0 << "c = Sl : (2·(a + b)) = 50 : 10 = 5 cm";
-    QTest::newRow("box 6") << "box" << 6 << 4 << 1 << 1 << "a = p : 2 − b = 14 : 2 − 3 = 4 cm";
-    QTest::newRow("box 7") << "box" << 7 << 4 << 1 << 1 << "b = p : 2 − a = 14 : 2 − 4 = 3 cm";
+    QTest::newRow("box 6") << "box" << 6 << 4 << 1 << 1 << "p = 2p : 2 = 14 : 2 = 7 cm, a = p − b = 7 − 3 = 4 cm";
+    QTest::newRow("box 7") << "box" << 7 << 4 << 1 << 1 << "p = 2p : 2 = 14 : 2 = 7 cm, b = p − a = 7 − 4 = 3 cm";
 }
 
 void WorkedSolutionTest::working()
@@ -129,8 +129,8 @@ void WorkedSolutionTest::wrongAnswerPutsMistakeFirst()
 {
     const Exercise e = CubeExercises::make(2, 5);
     QCOMPARE(WorkedSolution::afterWrongAnswer(e, 150.0f),
-             QStringLiteral("Hai calcolato la superficie totale.\nSl = 4·s² = 4·5² = 100 cmq"));
-    QCOMPARE(WorkedSolution::afterWrongAnswer(e, 99.0f), QStringLiteral("Sl = 4·s² = 4·5² = 100 cmq"));
+             QStringLiteral("Hai calcolato la superficie totale.\nSl = 4·l² = 4·5² = 100 cmq"));
+    QCOMPARE(WorkedSolution::afterWrongAnswer(e, 99.0f), QStringLiteral("Sl = 4·l² = 4·5² = 100 cmq"));
 }
 
 QTEST_GUILESS_MAIN(WorkedSolutionTest)

@@ -37,33 +37,56 @@ int total(const Measures &m) { return lateral(m) + RoundSolids::circle(r(m)); }
 
 QString volumeGiven(const Measures &m) { return Working::givenTimesPi(u"Volume", volume(m), u"cmc"); }
 
+// The formulas, each written once: the worked solutions begin with them and
+// the formula sheet lists them.
+constexpr QStringView Circumference = u"2p = 2 · π · r";
+constexpr QStringView BaseArea = u"Ab = π · r²";
+constexpr QStringView Lateral = u"Sl = π · r · a";
+constexpr QStringView Total = u"St = π · r · (r + a)";
+constexpr QStringView Volume = u"V = π · r² · h : 3";
+constexpr QStringView Apothem = u"a = √(r² + h²)";
+constexpr QStringView Height = u"h = √(a² − r²)";
+constexpr QStringView HeightFromVolume = u"h = 3 · V : (π · r²)";
+
+FormulaSheet sheet()
+{
+    FormulaSheet f;
+    f.title = u"Cono"_s;
+    f.direct = Formulas::list({Circumference, BaseArea, Lateral, Total, Volume});
+    f.inverse = Formulas::list({HeightFromVolume});
+    f.pythagoras = Formulas::list({Apothem, Height});
+    f.notes = QStringList{Formulas::piNote()};
+    f.legend = QList<FormulaSheet::Symbol>{{u"a"_s, u"apotema"_s}} + Formulas::legend({u"r"_s, u"h"_s, u"2p"_s, u"Ab"_s, u"Sl"_s, u"St"_s, u"V"_s, u"π"_s});
+    return f;
+}
+
 QString volumeWorked(const Measures &m)
 {
-    return equals({u"V = π · r² · h : 3"_s, u"π · "_s + squared(r(m)) + u" · "_s + n(h(m)) + u" : 3"_s,
+    return equals({Volume, u"π · "_s + squared(r(m)) + u" · "_s + n(h(m)) + u" : 3"_s,
                    piResult(volume(m), u"cmc")});
 }
 QString lateralWorked(const Measures &m)
 {
-    return equals({u"Sl = π · r · a"_s, QStringLiteral("π · %1 · %2").arg(r(m)).arg(a(m)), piResult(lateral(m), u"cmq")});
+    return equals({Lateral, QStringLiteral("π · %1 · %2").arg(r(m)).arg(a(m)), piResult(lateral(m), u"cmq")});
 }
 QString totalWorked(const Measures &m)
 {
-    return equals({u"St = π · r · (r + a)"_s, QStringLiteral("π · %1 · (%1 + %2)").arg(r(m)).arg(a(m)),
+    return equals({Total, QStringLiteral("π · %1 · (%1 + %2)").arg(r(m)).arg(a(m)),
                    piResult(total(m), u"cmq")});
 }
 QString apothemWorked(const Measures &m)
 {
-    return equals({u"a = √(r² + h²)"_s, QStringLiteral("√(%1 + %2)").arg(r(m) * r(m)).arg(h(m) * h(m)),
+    return equals({Apothem, QStringLiteral("√(%1 + %2)").arg(r(m) * r(m)).arg(h(m) * h(m)),
                    n(a(m)) + u" cm"_s});
 }
 QString heightWorked(const Measures &m)
 {
-    return equals({u"h = √(a² − r²)"_s, QStringLiteral("√(%1 − %2)").arg(a(m) * a(m)).arg(r(m) * r(m)),
+    return equals({Height, QStringLiteral("√(%1 − %2)").arg(a(m) * a(m)).arg(r(m) * r(m)),
                    n(h(m)) + u" cm"_s});
 }
 QString heightFromVolumeWorked(const Measures &m)
 {
-    return equals({u"h = 3 · V : (π · r²)"_s, u"3 · "_s + timesPi(volume(m)) + u" : (π · "_s + squared(r(m)) + u')',
+    return equals({HeightFromVolume, u"3 · "_s + timesPi(volume(m)) + u" : (π · "_s + squared(r(m)) + u')',
                    QStringLiteral("%1 : %2").arg(3 * volume(m)).arg(r(m) * r(m)), n(h(m)) + u" cm"_s});
 }
 
@@ -106,7 +129,8 @@ Measures cone(qint16 triple, qint16 turned, qint16)
 }
 
 constexpr ExerciseSet Cone{Kinds, KindCount, ExerciseSet::FirstAndStep, PlacesABC, cone, Mistakes,
-                           int(std::size(Mistakes))};
+                           int(std::size(Mistakes)), sheet,
+    {u"r", u"a", u"h", nullptr}};
 
 } // namespace
 

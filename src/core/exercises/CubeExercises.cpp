@@ -18,7 +18,7 @@ namespace CubeExercises {
 
 namespace {
 
-QString s(const Measures &m) { return n(m.a); }
+QString l(const Measures &m) { return n(m.a); }
 
 // The cube's own given-data lines; the edge is its width.
 QString perimeterGiven(const Measures &m)
@@ -32,35 +32,58 @@ QString volumeGiven(const Measures &m)
 
 constexpr auto edge = Asked::width;
 
+// The formulas, each written once: the worked solutions begin with them and
+// the formula sheet lists them.
+constexpr QStringView Perimeter = u"2p = 4·l";
+constexpr QStringView BaseArea = u"Ab = l²";
+constexpr QStringView Lateral = u"Sl = 4·l²";
+constexpr QStringView Total = u"St = 6·l²";
+constexpr QStringView Volume = u"V = l³";
+constexpr QStringView SpaceDiagonal = u"d = l·√3";
+constexpr QStringView EdgeFromLateral = u"l = √(Sl : 4)";
+constexpr QStringView EdgeFromVolume = u"l = ∛V";
+constexpr QStringView EdgeFromPerimeter = u"l = 2p : 4";
+
+FormulaSheet sheet()
+{
+    FormulaSheet f;
+    f.title = u"Cubo"_s;
+    f.direct = Formulas::list({Perimeter, BaseArea, Lateral, Total, Volume});
+    f.inverse = Formulas::list({EdgeFromPerimeter, EdgeFromLateral, EdgeFromVolume});
+    f.pythagoras = Formulas::list({SpaceDiagonal});
+    f.legend = QList<FormulaSheet::Symbol>{{u"l"_s, u"spigolo"_s}} + Formulas::legend({u"2p"_s, u"Ab"_s, u"Sl"_s, u"St"_s, u"V"_s, u"d"_s});
+    return f;
+}
+
 // The worked solutions.
 QString volumeWorked(const Measures &m)
 {
-    return equals({u"V = s³"_s, s(m) + u"³"_s, n(Solid::volume(m)) + u" cmc"_s});
+    return equals({Volume, l(m) + u"³"_s, n(Solid::volume(m)) + u" cmc"_s});
 }
 QString lateralWorked(const Measures &m)
 {
-    return equals({u"Sl = 4·s²"_s, u"4·"_s + Working::squared(m.a), n(Solid::lateral(m)) + u" cmq"_s});
+    return equals({Lateral, u"4·"_s + Working::squared(m.a), n(Solid::lateral(m)) + u" cmq"_s});
 }
 QString totalWorked(const Measures &m)
 {
-    return equals({u"St = 6·s²"_s, u"6·"_s + Working::squared(m.a), n(Solid::total(m)) + u" cmq"_s});
+    return equals({Total, u"6·"_s + Working::squared(m.a), n(Solid::total(m)) + u" cmq"_s});
 }
 QString diagonalWorked(const Measures &m)
 {
-    return Working::diagonal(u"d = s·√3"_s, m);
+    return Working::diagonal(SpaceDiagonal, m);
 }
 QString edgeFromLateralWorked(const Measures &m)
 {
-    return QStringLiteral("Sl = 4·s² = %1 cmq, quindi s² = %1 : 4 = %2 e s = %3 cm")
-        .arg(n(Solid::lateral(m)), n(Solid::baseArea(m)), s(m));
+    return equals({EdgeFromLateral, u"√("_s + n(Solid::lateral(m)) + u" : 4)"_s, u"√"_s + n(Solid::baseArea(m)),
+                   l(m) + u" cm"_s});
 }
 QString edgeFromVolumeWorked(const Measures &m)
 {
-    return QStringLiteral("V = s³ = %1 cmc, quindi s = ³√%1 = %2 cm").arg(n(Solid::volume(m)), s(m));
+    return equals({EdgeFromVolume, u"∛"_s + n(Solid::volume(m)), l(m) + u" cm"_s});
 }
 QString edgeFromPerimeter(const Measures &m)
 {
-    return QStringLiteral("s = p : 4 = %1 : 4 = %2 cm, ").arg(n(Solid::basePerimeter(m)), s(m));
+    return equals({EdgeFromPerimeter, n(Solid::basePerimeter(m)) + u" : 4"_s, l(m) + u" cm"_s}) + u", "_s;
 }
 QString volumeFromPerimeterWorked(const Measures &m) { return edgeFromPerimeter(m) + volumeWorked(m); }
 QString lateralFromPerimeterWorked(const Measures &m) { return edgeFromPerimeter(m) + lateralWorked(m); }
@@ -91,7 +114,8 @@ constexpr LikelyMistake Mistakes[] = {
 
 Measures cube(qint16 s, qint16, qint16) { return {s, s, s, 0}; }
 
-constexpr ExerciseSet Cube{Kinds, KindCount, ExerciseSet::First, PlacesABC, cube, Mistakes, int(std::size(Mistakes))};
+constexpr ExerciseSet Cube{Kinds, KindCount, ExerciseSet::First, PlacesABC, cube, Mistakes, int(std::size(Mistakes)), sheet,
+    {u"l", u"l", u"l", nullptr}};
 
 } // namespace
 

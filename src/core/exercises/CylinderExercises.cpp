@@ -34,28 +34,49 @@ int total(const Measures &m) { return lateral(m) + 2 * RoundSolids::circle(r(m))
 QString volumeGiven(const Measures &m) { return Working::givenTimesPi(u"Volume", volume(m), u"cmc"); }
 QString lateralGiven(const Measures &m) { return Working::givenTimesPi(u"Superficie laterale", lateral(m), u"cmq"); }
 
+// The formulas, each written once: the worked solutions begin with them and
+// the formula sheet lists them.
+constexpr QStringView Circumference = u"2p = 2 · π · r";
+constexpr QStringView BaseArea = u"Ab = π · r²";
+constexpr QStringView Lateral = u"Sl = 2 · π · r · h";
+constexpr QStringView Total = u"St = 2 · π · r · (r + h)";
+constexpr QStringView Volume = u"V = π · r² · h";
+constexpr QStringView HeightFromVolume = u"h = V : (π · r²)";
+constexpr QStringView RadiusFromLateral = u"r = Sl : (2 · π · h)";
+
+FormulaSheet sheet()
+{
+    FormulaSheet f;
+    f.title = u"Cilindro"_s;
+    f.direct = Formulas::list({Circumference, BaseArea, Lateral, Total, Volume});
+    f.inverse = Formulas::list({HeightFromVolume, RadiusFromLateral});
+    f.notes = QStringList{Formulas::piNote()};
+    f.legend = Formulas::legend({u"r"_s, u"h"_s, u"2p"_s, u"Ab"_s, u"Sl"_s, u"St"_s, u"V"_s, u"π"_s});
+    return f;
+}
+
 QString volumeWorked(const Measures &m)
 {
-    return equals({u"V = π · r² · h"_s, u"π · "_s + squared(r(m)) + u" · "_s + n(h(m)), piResult(volume(m), u"cmc")});
+    return equals({Volume, u"π · "_s + squared(r(m)) + u" · "_s + n(h(m)), piResult(volume(m), u"cmc")});
 }
 QString lateralWorked(const Measures &m)
 {
-    return equals({u"Sl = 2 · π · r · h"_s, QStringLiteral("2 · π · %1 · %2").arg(r(m)).arg(h(m)),
+    return equals({Lateral, QStringLiteral("2 · π · %1 · %2").arg(r(m)).arg(h(m)),
                    piResult(lateral(m), u"cmq")});
 }
 QString totalWorked(const Measures &m)
 {
-    return equals({u"St = 2 · π · r · (r + h)"_s,
+    return equals({Total,
                    QStringLiteral("2 · π · %1 · (%1 + %2)").arg(r(m)).arg(h(m)), piResult(total(m), u"cmq")});
 }
 QString heightWorked(const Measures &m)
 {
-    return equals({u"h = V : (π · r²)"_s, timesPi(volume(m)) + u" : (π · "_s + squared(r(m)) + u')',
+    return equals({HeightFromVolume, timesPi(volume(m)) + u" : (π · "_s + squared(r(m)) + u')',
                    QStringLiteral("%1 : %2").arg(volume(m)).arg(r(m) * r(m)), n(h(m)) + u" cm"_s});
 }
 QString radiusWorked(const Measures &m)
 {
-    return equals({u"r = Sl : (2 · π · h)"_s, timesPi(lateral(m)) + QStringLiteral(" : (2 · π · %1)").arg(h(m)),
+    return equals({RadiusFromLateral, timesPi(lateral(m)) + QStringLiteral(" : (2 · π · %1)").arg(h(m)),
                    QStringLiteral("%1 : %2").arg(lateral(m)).arg(2 * h(m)), n(r(m)) + u" cm"_s});
 }
 
@@ -87,7 +108,8 @@ constexpr LikelyMistake Mistakes[] = {
 Measures cylinder(qint16 radius, qint16 height, qint16) { return {radius, 0, height, 0}; }
 
 constexpr ExerciseSet Cylinder{Kinds, KindCount, ExerciseSet::FirstAndStep, PlaceA | PlaceC, cylinder, Mistakes,
-                               int(std::size(Mistakes))};
+                               int(std::size(Mistakes)), sheet,
+    {u"r", nullptr, u"h", nullptr}};
 
 } // namespace
 

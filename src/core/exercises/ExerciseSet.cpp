@@ -67,6 +67,23 @@ QString ExerciseSet::kindName(int number) const
     return question + (feminine ? QStringLiteral(" (data la ") : QStringLiteral(" (dato il ")) + quantity + u')';
 }
 
+QStringList ExerciseSet::data(const Exercise &exercise) const
+{
+    QStringList lines;
+    QStringList seen;
+    for (int place = 0; place < MeasurePlaces; ++place) {
+        if (!symbols[place] || !(places & (1 << place)))
+            continue;
+        const QString symbol = QString::fromUtf16(symbols[place]);
+        if (seen.contains(symbol))
+            continue;
+        seen << symbol;
+        const QString &caption = exercise.captions[place];
+        lines << symbol + QStringLiteral(" = ") + caption + (caption == QStringLiteral("X") ? QString() : QStringLiteral(" cm"));
+    }
+    return lines;
+}
+
 Exercise ExerciseSet::draw(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds) const
 {
     random.reseed(state.intMode);

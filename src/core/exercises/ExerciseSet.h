@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Exercise.h"
+#include "FormulaSheet.h"
 
 #include <QList>
 #include <initializer_list>
@@ -83,6 +84,9 @@ struct ExerciseSet
     Measures (*shape)(qint16 first, qint16 step, qint16 t);
     const LikelyMistake *mistakes; // in the order they are named when two coincide
     int mistakeCount;
+    FormulaSheet (*sheet)(); // the formulas its worked solutions begin with
+    // Each place's symbol on the formula sheet ("r", "h"); null where none.
+    std::array<const char16_t *, MeasurePlaces> symbols;
 
     const ExerciseKind &kind(int number) const;
 
@@ -98,4 +102,8 @@ struct ExerciseSet
     // The kind as a pupil knows it: its question, and what is given where
     // something is: "Spigolo AB (dato il volume)".
     QString kindName(int kind) const;
+
+    // The measures on the figure in the sheet's symbols, each once and the
+    // unknown as "X": "r = 3 cm", "h = X".
+    QStringList data(const Exercise &exercise) const;
 };

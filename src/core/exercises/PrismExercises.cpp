@@ -39,39 +39,65 @@ QString lateralGiven(const Measures &m)
 
 QString sides(const Measures &m) { return QStringLiteral("(%1 + %2 + %3)").arg(a(m)).arg(b(m)).arg(c(m)); }
 
+// The formulas, each written once: the worked solutions begin with them and
+// the formula sheet lists them.
+constexpr QStringView Perimeter = u"2p = a + b + c";
+constexpr QStringView BaseArea = u"Ab = a · b : 2";
+constexpr QStringView Lateral = u"Sl = (a + b + c) · h";
+constexpr QStringView Total = u"St = (a + b + c) · h + a · b";
+constexpr QStringView Volume = u"V = a · b : 2 · h";
+constexpr QStringView Hypotenuse = u"c = √(a² + b²)";
+constexpr QStringView LegA = u"a = √(c² − b²)";
+constexpr QStringView LegB = u"b = √(c² − a²)";
+constexpr QStringView HeightFromLateral = u"h = Sl : (a + b + c)";
+
+FormulaSheet sheet()
+{
+    FormulaSheet f;
+    f.title = u"Prisma"_s;
+    f.direct = Formulas::list({Perimeter, BaseArea, Lateral, Total, Volume});
+    f.inverse = Formulas::list({HeightFromLateral});
+    f.pythagoras = Formulas::list({Hypotenuse, LegA, LegB});
+    f.legend = QList<FormulaSheet::Symbol>{{u"a"_s, u"un cateto del triangolo di base"_s},
+                                           {u"b"_s, u"l'altro cateto"_s},
+                                           {u"c"_s, u"ipotenusa del triangolo di base"_s}}
+        + Formulas::legend({u"h"_s, u"2p"_s, u"Ab"_s, u"Sl"_s, u"St"_s, u"V"_s});
+    return f;
+}
+
 QString volumeWorked(const Measures &m)
 {
-    return equals({u"V = a · b : 2 · h"_s, QStringLiteral("%1 · %2 : 2 · %3").arg(a(m)).arg(b(m)).arg(h(m)),
+    return equals({Volume, QStringLiteral("%1 · %2 : 2 · %3").arg(a(m)).arg(b(m)).arg(h(m)),
                    n(volume(m)) + u" cmc"_s});
 }
 QString lateralWorked(const Measures &m)
 {
-    return equals({u"Sl = (a + b + c) · h"_s, sides(m) + u" · "_s + n(h(m)), n(lateral(m)) + u" cmq"_s});
+    return equals({Lateral, sides(m) + u" · "_s + n(h(m)), n(lateral(m)) + u" cmq"_s});
 }
 QString totalWorked(const Measures &m)
 {
-    return equals({u"St = (a + b + c) · h + a · b"_s,
+    return equals({Total,
                    sides(m) + QStringLiteral(" · %1 + %2 · %3").arg(h(m)).arg(a(m)).arg(b(m)),
                    n(total(m)) + u" cmq"_s});
 }
 QString hypotenuseWorked(const Measures &m)
 {
-    return equals({u"c = √(a² + b²)"_s, QStringLiteral("√(%1 + %2)").arg(a(m) * a(m)).arg(b(m) * b(m)),
+    return equals({Hypotenuse, QStringLiteral("√(%1 + %2)").arg(a(m) * a(m)).arg(b(m) * b(m)),
                    n(c(m)) + u" cm"_s});
 }
 QString heightWorked(const Measures &m)
 {
-    return equals({u"h = Sl : (a + b + c)"_s, QStringLiteral("%1 : %2").arg(lateral(m)).arg(basePerimeter(m)),
+    return equals({HeightFromLateral, QStringLiteral("%1 : %2").arg(lateral(m)).arg(basePerimeter(m)),
                    n(h(m)) + u" cm"_s});
 }
 QString legAWorked(const Measures &m)
 {
-    return equals({u"a = √(c² − b²)"_s, QStringLiteral("√(%1 − %2)").arg(c(m) * c(m)).arg(b(m) * b(m)),
+    return equals({LegA, QStringLiteral("√(%1 − %2)").arg(c(m) * c(m)).arg(b(m) * b(m)),
                    n(a(m)) + u" cm"_s});
 }
 QString legBWorked(const Measures &m)
 {
-    return equals({u"b = √(c² − a²)"_s, QStringLiteral("√(%1 − %2)").arg(c(m) * c(m)).arg(a(m) * a(m)),
+    return equals({LegB, QStringLiteral("√(%1 − %2)").arg(c(m) * c(m)).arg(a(m) * a(m)),
                    n(b(m)) + u" cm"_s});
 }
 
@@ -119,7 +145,8 @@ Measures prism(qint16 triple, qint16 height, qint16 turned)
 }
 
 constexpr ExerciseSet Prism{Kinds, KindCount, ExerciseSet::FirstStepAndTurn, PlacesABC | PlaceD, prism,
-                            Mistakes, int(std::size(Mistakes))};
+                            Mistakes, int(std::size(Mistakes)), sheet,
+    {u"a", u"b", u"h", u"c"}};
 
 } // namespace
 

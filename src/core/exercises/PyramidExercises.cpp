@@ -35,32 +35,55 @@ int volume(const Measures &m) { return baseArea(m) * h(m) / 3; }
 
 QString volumeGiven(const Measures &m) { return Working::given(u"Volume", volume(m), u"cmc"); }
 
+// The formulas, each written once: the worked solutions begin with them and
+// the formula sheet lists them.
+constexpr QStringView Perimeter = u"2p = 4 · l";
+constexpr QStringView BaseArea = u"Ab = l²";
+constexpr QStringView Lateral = u"Sl = 2 · l · a";
+constexpr QStringView Total = u"St = 2 · l · a + l²";
+constexpr QStringView Volume = u"V = l² · h : 3";
+constexpr QStringView Apothem = u"a = √((l : 2)² + h²)";
+constexpr QStringView Height = u"h = √(a² − (l : 2)²)";
+constexpr QStringView HeightFromVolume = u"h = 3 · V : l²";
+
+FormulaSheet sheet()
+{
+    FormulaSheet f;
+    f.title = u"Piramide"_s;
+    f.direct = Formulas::list({Perimeter, BaseArea, Lateral, Total, Volume});
+    f.inverse = Formulas::list({HeightFromVolume});
+    f.pythagoras = Formulas::list({Apothem, Height});
+    f.legend = QList<FormulaSheet::Symbol>{{u"l"_s, u"lato di base"_s}, {u"a"_s, u"apotema"_s}}
+        + Formulas::legend({u"h"_s, u"2p"_s, u"Ab"_s, u"Sl"_s, u"St"_s, u"V"_s});
+    return f;
+}
+
 QString volumeWorked(const Measures &m)
 {
-    return equals({u"V = l² · h : 3"_s, squared(l(m)) + u" · "_s + n(h(m)) + u" : 3"_s, n(volume(m)) + u" cmc"_s});
+    return equals({Volume, squared(l(m)) + u" · "_s + n(h(m)) + u" : 3"_s, n(volume(m)) + u" cmc"_s});
 }
 QString lateralWorked(const Measures &m)
 {
-    return equals({u"Sl = 2 · l · a"_s, QStringLiteral("2 · %1 · %2").arg(l(m)).arg(a(m)), n(lateral(m)) + u" cmq"_s});
+    return equals({Lateral, QStringLiteral("2 · %1 · %2").arg(l(m)).arg(a(m)), n(lateral(m)) + u" cmq"_s});
 }
 QString totalWorked(const Measures &m)
 {
-    return equals({u"St = 2 · l · a + l²"_s, QStringLiteral("2 · %1 · %2 + ").arg(l(m)).arg(a(m)) + squared(l(m)),
+    return equals({Total, QStringLiteral("2 · %1 · %2 + ").arg(l(m)).arg(a(m)) + squared(l(m)),
                    n(total(m)) + u" cmq"_s});
 }
 QString apothemWorked(const Measures &m)
 {
-    return equals({u"a = √((l : 2)² + h²)"_s,
+    return equals({Apothem,
                    QStringLiteral("√(%1 + %2)").arg(halfSide(m) * halfSide(m)).arg(h(m) * h(m)), n(a(m)) + u" cm"_s});
 }
 QString heightWorked(const Measures &m)
 {
-    return equals({u"h = √(a² − (l : 2)²)"_s,
+    return equals({Height,
                    QStringLiteral("√(%1 − %2)").arg(a(m) * a(m)).arg(halfSide(m) * halfSide(m)), n(h(m)) + u" cm"_s});
 }
 QString heightFromVolumeWorked(const Measures &m)
 {
-    return equals({u"h = 3 · V : l²"_s, QStringLiteral("3 · %1 : %2").arg(volume(m)).arg(baseArea(m)),
+    return equals({HeightFromVolume, QStringLiteral("3 · %1 : %2").arg(volume(m)).arg(baseArea(m)),
                    n(h(m)) + u" cm"_s});
 }
 
@@ -103,7 +126,8 @@ Measures pyramid(qint16 triple, qint16 turned, qint16)
 }
 
 constexpr ExerciseSet Pyramid{Kinds, KindCount, ExerciseSet::FirstAndStep, PlacesABC, pyramid, Mistakes,
-                              int(std::size(Mistakes))};
+                              int(std::size(Mistakes)), sheet,
+    {u"l", u"a", u"h", nullptr}};
 
 } // namespace
 

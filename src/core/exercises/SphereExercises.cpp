@@ -31,22 +31,40 @@ int volume(const Measures &m) { return 4 * cube(m) / 3; }
 QString surfaceGiven(const Measures &m) { return Working::givenTimesPi(u"Superficie", surface(m), u"cmq"); }
 QString volumeGiven(const Measures &m) { return Working::givenTimesPi(u"Volume", volume(m), u"cmc"); }
 
+// The formulas, each written once: the worked solutions begin with them and
+// the formula sheet lists them.
+constexpr QStringView Surface = u"S = 4 · π · r²";
+constexpr QStringView Volume = u"V = 4 : 3 · π · r³";
+constexpr QStringView RadiusFromSurface = u"r = √(S : (4 · π))";
+constexpr QStringView RadiusFromVolume = u"r = ∛(3 · V : (4 · π))";
+
+FormulaSheet sheet()
+{
+    FormulaSheet f;
+    f.title = u"Sfera"_s;
+    f.direct = Formulas::list({Surface, Volume});
+    f.inverse = Formulas::list({RadiusFromSurface, RadiusFromVolume});
+    f.notes = QStringList{Formulas::piNote()};
+    f.legend = Formulas::legend({u"r"_s, u"S"_s, u"V"_s, u"π"_s});
+    return f;
+}
+
 QString surfaceWorked(const Measures &m)
 {
-    return equals({u"S = 4 · π · r²"_s, u"4 · π · "_s + Working::squared(r(m)), piResult(surface(m), u"cmq")});
+    return equals({Surface, u"4 · π · "_s + Working::squared(r(m)), piResult(surface(m), u"cmq")});
 }
 QString volumeWorked(const Measures &m)
 {
-    return equals({u"V = 4 : 3 · π · r³"_s, u"4 : 3 · π · "_s + n(r(m)) + u"³"_s, piResult(volume(m), u"cmc")});
+    return equals({Volume, u"4 : 3 · π · "_s + n(r(m)) + u"³"_s, piResult(volume(m), u"cmc")});
 }
 QString radiusFromSurfaceWorked(const Measures &m)
 {
-    return equals({u"r = √(S : (4 · π))"_s, u"√("_s + timesPi(surface(m)) + u" : 4π)"_s,
+    return equals({RadiusFromSurface, u"√("_s + timesPi(surface(m)) + u" : 4π)"_s,
                    u"√"_s + n(r(m) * r(m)), n(r(m)) + u" cm"_s});
 }
 QString radiusFromVolumeWorked(const Measures &m)
 {
-    return equals({u"r = ∛(3 · V : (4 · π))"_s, u"∛(3 · "_s + timesPi(volume(m)) + u" : 4π)"_s,
+    return equals({RadiusFromVolume, u"∛(3 · "_s + timesPi(volume(m)) + u" : 4π)"_s,
                    u"∛"_s + n(cube(m)), n(r(m)) + u" cm"_s});
 }
 
@@ -81,7 +99,8 @@ constexpr LikelyMistake Mistakes[] = {
 Measures sphere(qint16 n, qint16 k, qint16) { return {to16(n * k), 0, 0, 0}; }
 
 constexpr ExerciseSet Sphere{Kinds, KindCount, ExerciseSet::FirstAndStep, PlaceA, sphere, Mistakes,
-                             int(std::size(Mistakes))};
+                             int(std::size(Mistakes)), sheet,
+    {u"r", nullptr, nullptr, nullptr}};
 
 } // namespace
 

@@ -33,12 +33,18 @@ QString rootOfSquares(const Measures &m)
     return u"√("_s + squared(m.a) + u" + "_s + squared(m.b) + u" + "_s + squared(m.c) + u")"_s;
 }
 
-QString equals(std::initializer_list<QString> parts)
+QString equals(std::initializer_list<QStringView> parts)
 {
-    return QStringList(parts).join(QStringLiteral(" = "));
+    QString joined;
+    for (QStringView part : parts) {
+        if (!joined.isEmpty())
+            joined += u" = "_s;
+        joined += part;
+    }
+    return joined;
 }
 
-QString diagonal(const QString &formula, const Measures &m)
+QString diagonal(QStringView formula, const Measures &m)
 {
     return equals({formula, rootOfSquares(m), u"√"_s + n(Solid::diagonalSquared(m))}) + u" ≈ "_s
         + n(Solid::spaceDiagonal(m)) + u" cm"_s;

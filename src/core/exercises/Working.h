@@ -22,10 +22,10 @@ QString squared(double value);
 QString rootOfSquares(const Measures &m);
 
 // The parts joined by " = ".
-QString equals(std::initializer_list<QString> parts);
+QString equals(std::initializer_list<QStringView> parts);
 
 // "√(…) = √61 ≈ 7,8 cm", after the formula given.
-QString diagonal(const QString &formula, const Measures &m);
+QString diagonal(QStringView formula, const Measures &m);
 
 // A number times π: "45π".
 QString timesPi(int factor);

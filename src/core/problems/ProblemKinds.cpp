@@ -4,6 +4,10 @@
 
 #include "ProblemKinds.h"
 
+#include "exercises/ConeExercises.h"
+#include "exercises/CubeExercises.h"
+#include "exercises/CylinderExercises.h"
+#include "exercises/PyramidExercises.h"
 #include "exercises/RoundSolids.h"
 #include "exercises/Triples.h"
 
@@ -300,6 +304,13 @@ constexpr ProblemMistake AboutMinorMistakes[] = {
     {u"V", [](D d) { return cylinderVolume<Exact>(d.h, d.B) - circle<Exact>(d.h) * (d.B - d.b); }, NoThird},
 };
 
+// The solids a kind is made of, for their formula sheets.
+using Solids = std::array<const ExerciseSet &(*)(), 2>;
+constexpr Solids CylinderAndCone{CylinderExercises::set, ConeExercises::set};
+constexpr Solids CubeAndPyramid{CubeExercises::set, PyramidExercises::set};
+constexpr Solids ConeAlone{ConeExercises::set, nullptr};
+constexpr Solids CylinderAlone{CylinderExercises::set, nullptr};
+
 template <typename T, std::size_t N>
 constexpr int count(const T (&)[N]) { return int(N); }
 
@@ -312,29 +323,29 @@ constexpr DrawRange Same{0, 0};
 constexpr ProblemKind Kinds[] = {
     {u"Cilindro sormontato da un cono", SmallTriple, EitherLeg, {2, 12}, Same, cylinderWithCone, CylinderWithConeText,
      CylinderConeData, count(CylinderConeData), CylinderConeQuestions, count(CylinderConeQuestions),
-     CylinderConeMistakes, count(CylinderConeMistakes)},
+     CylinderConeMistakes, count(CylinderConeMistakes), CylinderAndCone},
     {u"Cubo sormontato da una piramide quadrangolare regolare", SmallTriple, None, None, Same, cubeWithPyramid,
      CubeWithPyramidText, CubePyramidData, count(CubePyramidData), CubePyramidQuestions, count(CubePyramidQuestions),
-     CubePyramidMistakes, count(CubePyramidMistakes)},
+     CubePyramidMistakes, count(CubePyramidMistakes), CubeAndPyramid},
     {u"Cilindro con una cavità conica", SmallTriple, EitherLeg, {1, 6}, Same, hollowCylinder, HollowCylinderText,
      CylinderConeData, count(CylinderConeData), HollowCylinderQuestions, count(HollowCylinderQuestions),
-     HollowCylinderMistakes, count(HollowCylinderMistakes)},
+     HollowCylinderMistakes, count(HollowCylinderMistakes), CylinderAndCone},
     {u"Triangolo rettangolo che ruota intorno a un cateto", AnyTriple, EitherLeg, None, Same, turnedTriangle,
      AboutLegText, TriangleData, count(TriangleData), AboutLegQuestions, count(AboutLegQuestions), AboutLegMistakes,
-     count(AboutLegMistakes)},
+     count(AboutLegMistakes), ConeAlone},
     {u"Triangolo rettangolo che ruota intorno all'ipotenusa", {1, int(std::size(AboutHypotenuse))}, EitherLeg, None,
      {int(std::size(AboutHypotenuse)), int(std::size(AboutHypotenuse))}, triangleAboutHypotenuse, AboutHypotenuseText,
      TriangleData, count(TriangleData), AboutHypotenuseQuestions, count(AboutHypotenuseQuestions),
-     AboutHypotenuseMistakes, count(AboutHypotenuseMistakes)},
+     AboutHypotenuseMistakes, count(AboutHypotenuseMistakes), ConeAlone},
     {u"Recipiente cilindrico", {3, 15}, {1, 4}, None, Same, container, ContainerText, ContainerData,
-     count(ContainerData), ContainerQuestions, count(ContainerQuestions), ContainerMistakes, count(ContainerMistakes),
+     count(ContainerData), ContainerQuestions, count(ContainerQuestions), ContainerMistakes, count(ContainerMistakes), CylinderAlone,
      false},
     {u"Trapezio rettangolo che ruota intorno alla base maggiore", SmallTriple, EitherLeg, {2, 12}, Same, trapezium,
      AboutMajorText, TrapeziumData, count(TrapeziumData), AboutMajorQuestions, count(AboutMajorQuestions),
-     AboutMajorMistakes, count(AboutMajorMistakes)},
+     AboutMajorMistakes, count(AboutMajorMistakes), CylinderAndCone},
     {u"Trapezio rettangolo che ruota intorno alla base minore", SmallTriple, EitherLeg, {2, 12}, Same, trapezium,
      AboutMinorText, TrapeziumData, count(TrapeziumData), AboutMinorQuestions, count(AboutMinorQuestions),
-     AboutMinorMistakes, count(AboutMinorMistakes)},
+     AboutMinorMistakes, count(AboutMinorMistakes), CylinderAndCone},
 };
 static_assert(std::size(Kinds) == KindCount);
 

@@ -8,6 +8,7 @@
 #include "common/ItalianNumber.h"
 #include "common/PiApproximation.h"
 #include "common/RandomSource.h"
+#include "exercises/ExerciseSet.h"
 
 #include <QHash>
 #include <cmath>
@@ -170,6 +171,43 @@ std::optional<QString> Problem::likelyMistake(int question, qint64 typed) const
             return u"Hai scritto il peso in kg: va dato in grammi (1 kg = 1000 g)."_s;
     }
     return std::nullopt;
+}
+
+QList<FormulaSheet> Problem::formulaSheets() const
+{
+    QList<FormulaSheet> sheets;
+    const ProblemKind &k = row();
+    for (const auto &solid : k.solids) {
+        if (solid)
+            sheets << solid().sheet();
+    }
+
+    FormulaSheet own;
+    own.title = title();
+    QStringList symbols;
+    for (int i = 0; i < k.dataCount; ++i)
+        symbols << QString::fromUtf16(k.data[i].symbol);
+    if (data.hasMaterial())
+        symbols << u"ps"_s;
+    own.legend = Formulas::legend(symbols);
+    for (const AskedQuestion &q : questions) {
+        const QString formula = QString::fromUtf16(q.row->formula);
+        if (!own.direct.contains(formula))
+            own.direct << formula;
+        // A question names its own symbol: "a = apotema del cono".
+        if (!symbols.contains(q.symbol())) {
+            symbols << q.symbol();
+            own.legend << FormulaSheet::Symbol{q.symbol(), q.text().toLower()};
+        }
+    }
+    own.notes << u"Le parti a contatto non fanno parte della superficie totale."_s
+              << u"Solido composto: il volume è la somma dei volumi delle parti; solido scavato: la differenza."_s;
+    for (const QString &rule : {u"P = V · ps"_s, u"1 l = 1 dmc = 1000 cmc"_s}) {
+        if (!own.direct.contains(rule))
+            own.notes << rule;
+    }
+    sheets << own;
+    return sheets;
 }
 
 const ProblemKind &ProblemSet::kind(int number) const

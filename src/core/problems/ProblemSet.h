@@ -6,14 +6,17 @@
 
 #include "Exact.h"
 #include "exercises/Exercise.h"
+#include "exercises/FormulaSheet.h"
 
 #include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <optional>
 
 class RandomSource;
+struct ExerciseSet;
 struct ExerciseState;
 
 // The measures of a problem's solid, named by the symbols a pupil writes
@@ -81,6 +84,8 @@ struct ProblemKind
     int questionCount;
     const ProblemMistake *mistakes;
     int mistakeCount;
+    // The solids it is made of, whose formula sheets the pupil may look at.
+    std::array<const ExerciseSet &(*)(), 2> solids;
     bool weighable = true; // a material may be named, and the weight asked last
 };
 
@@ -119,6 +124,9 @@ struct Problem
     // What the answer typed (in hundredths) tells, when it is another
     // quantity of the problem, a π or unit slip: "Hai dimenticato ...".
     std::optional<QString> likelyMistake(int question, qint64 typedHundredths) const;
+    // The sheets of its solids, then its own: its questions' formulas, the
+    // rules of composite solids, weight and capacity, and its symbols.
+    QList<FormulaSheet> formulaSheets() const;
 };
 
 // The problems: their kinds, numbered from 1, and the materials named.
