@@ -13,7 +13,10 @@ set -euo pipefail
 mode=${1:-run}
 packages=(cmake make g++ pkg-config qt6-base-dev qt6-svg-dev fonts-liberation2
           qt6-translations-l10n # Qt's own Italian words, built into the program
-          x11-apps) # x11-apps: xcalc, the smallest calculator for the "Calcolatrice" menu
+          x11-apps # x11-apps: xcalc, the smallest calculator for the "Calcolatrice" menu
+          # "Leggi": Qt's text to speech (its CMake files want Qt Qml's), and
+          # speech-dispatcher with espeak-ng's Italian voice.
+          qt6-speech-dev qt6-declarative-dev qt6-speech-speechd-plugin speech-dispatcher-espeak-ng)
 if [ "$mode" = test ] || [ "$mode" = windows ]; then
     # The Windows build: MinGW-w64, Debian's Qt tools for the build steps, and
     # CPack's NSIS for the installer.

@@ -4,7 +4,8 @@
 
 // Writes a PNG of each window, without a display: the splash, the choice
 // window, and each exercise window showing one exercise, at its design size
-// and at full HD, after a wrong answer, and with its results shown.
+// and at full HD, after a wrong answer, with its results shown and with its
+// formula sheet open.
 //   tramolo-screenshots DIRECTORY
 
 #include "shell/Application.h"
@@ -82,6 +83,11 @@ int main(int argc, char *argv[])
         // And its results by kind, over the figure.
         window.results_Click();
         ok &= save(window, dir, profile.windowName + QStringLiteral("-results"));
+
+        // And the formula sheet in its place, at the design size.
+        window.resize(window.designSize());
+        window.formulas_Click();
+        ok &= save(window, dir, profile.windowName + QStringLiteral("-formulario"));
     }
     return ok ? 0 : 1;
 }

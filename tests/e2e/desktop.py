@@ -21,6 +21,7 @@ import fcntl
 import math
 import os
 import re
+import shutil
 import signal
 import subprocess
 import sys
@@ -66,6 +67,7 @@ class Desktop:
         self.env.pop("DISPLAY", None)
         self.env.pop("WAYLAND_DISPLAY", None)
         self.atspi = None
+        self.speech_home = None
 
     def _spawn(self, args, **kwargs):
         process = subprocess.Popen(args, env=self.env, start_new_session=True,
@@ -138,6 +140,37 @@ class Desktop:
         if root is None:
             return False
         return _window_id(self._output("xprop", "-id", hex(root), "_NET_SUPPORTING_WM_CHECK")) == root
+
+    def quiet_speech(self):
+        """Speech for programs launched from now on, through a
+        speech-dispatcher of this desktop's own whose sound goes to ALSA's
+        null device: it is thrown away, and the end of each reading is still
+        told (with no sound card the default output never tells it). The
+        service's socket, log and settings stay in a folder of the walk's."""
+        home = tempfile.mkdtemp(prefix="tramolo-walk-speech-")
+        self.speech_home = home
+        os.makedirs(os.path.join(home, "config", "speech-dispatcher"))
+        os.makedirs(os.path.join(home, "run"), mode=0o700)
+        with open("/etc/speech-dispatcher/speechd.conf") as system, \
+                open(os.path.join(home, "config", "speech-dispatcher", "speechd.conf"), "w") as own:
+            own.write(system.read() + '\nAudioOutputMethod "alsa"\n')
+        with open(os.path.join(home, ".asoundrc"), "w") as alsa:
+            alsa.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
+        self.env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
+                        XDG_RUNTIME_DIR=os.path.join(home, "run"))
+
+    def _stop_speech(self):
+        """The service started itself for the program, in a session of its
+        own: it is ended by the process id it wrote."""
+        if self.speech_home is None:
+            return
+        pid_file = os.path.join(self.speech_home, "run", "speech-dispatcher", "pid", "speech-dispatcher.pid")
+        try:
+            with open(pid_file) as f:
+                os.kill(int(f.read().strip()), signal.SIGTERM)
+        except (OSError, ValueError):
+            pass
+        shutil.rmtree(self.speech_home, ignore_errors=True)
 
     def launch(self, program):
         env = dict(self.env)
@@ -248,6 +281,7 @@ class Desktop:
             except subprocess.TimeoutExpired:
                 os.killpg(process.pid, signal.SIGKILL)
                 process.wait()
+        self._stop_speech()
         self.stderr.close()
         self.wm_log.close()
         # Only now, with its server gone, is the display another desktop's.

@@ -38,6 +38,10 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for needed in libqt6widgets6 libqt6svg6 fonts-liberation2; do
     [[ $depends == *"$needed"* ]] || fail "the package does not depend on $needed: $depends"
 done
+recommends=$(dpkg-deb -f "$deb" Recommends)
+for wanted in qt6-speech-speechd-plugin speech-dispatcher-espeak-ng; do
+    [[ $recommends == *"$wanted"* ]] || fail "the package does not recommend $wanted: $recommends"
+done
 dpkg-deb -x "$deb" "$scratch/unpacked"
 [ -x "$scratch/unpacked/usr/bin/tramolo" ] || fail "the package has no program"
 [ -s "$scratch/unpacked/usr/share/applications/$app.desktop" ] || fail "the package has no menu entry"

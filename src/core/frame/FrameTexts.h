@@ -41,4 +41,13 @@ inline QString reviewLeft(int kinds) { return QStringLiteral("Ripasso: ancora %1
 inline QString reviewFinished() { return QStringLiteral("Ripasso finito"); }
 inline QString reviewName() { return QStringLiteral("Ripasso"); }
 
+// The compensatory tools: the formula sheet and the reading aloud.
+inline QString formulasMenu() { return QStringLiteral("&Formulario"); }
+inline QString formulasTitle() { return QStringLiteral("Formulario"); }
+inline QString readMenu() { return QStringLiteral("&Leggi"); }
+inline QString reading() { return QStringLiteral("Lettura in corso…"); }
+inline QString noSpeech() { return QStringLiteral("Sintesi vocale non disponibile"); }
+inline QString speechName() { return QStringLiteral("Sintesi vocale"); }
+inline QString dataPrefix() { return QStringLiteral("Dati: "); }
+
 } // namespace FrameTexts

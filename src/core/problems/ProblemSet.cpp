@@ -175,13 +175,7 @@ std::optional<QString> Problem::likelyMistake(int question, qint64 typed) const
 
 QList<FormulaSheet> Problem::formulaSheets() const
 {
-    QList<FormulaSheet> sheets;
     const ProblemKind &k = row();
-    for (const auto &solid : k.solids) {
-        if (solid)
-            sheets << solid().sheet();
-    }
-
     FormulaSheet own;
     own.title = title();
     QStringList symbols;
@@ -206,7 +200,11 @@ QList<FormulaSheet> Problem::formulaSheets() const
         if (!own.direct.contains(rule))
             own.notes << rule;
     }
-    sheets << own;
+    QList<FormulaSheet> sheets{own};
+    for (const auto &solid : k.solids) {
+        if (solid)
+            sheets << solid().sheet();
+    }
     return sheets;
 }
 

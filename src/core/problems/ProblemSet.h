@@ -124,8 +124,8 @@ struct Problem
     // What the answer typed (in hundredths) tells, when it is another
     // quantity of the problem, a π or unit slip: "Hai dimenticato ...".
     std::optional<QString> likelyMistake(int question, qint64 typedHundredths) const;
-    // The sheets of its solids, then its own: its questions' formulas, the
-    // rules of composite solids, weight and capacity, and its symbols.
+    // Its own sheet (its questions' formulas, the rules of composite solids,
+    // weight and capacity, its symbols), then the sheets of its solids.
     QList<FormulaSheet> formulaSheets() const;
 };
 

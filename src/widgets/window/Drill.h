@@ -5,6 +5,7 @@
 #pragma once
 
 #include "frame/AnswerCheck.h"
+#include "exercises/FormulaSheet.h"
 #include "frame/GameResults.h"
 
 #include <QList>
@@ -46,6 +47,13 @@ public:
     virtual QString afterWrongAnswer(const ExerciseState &state) const = 0;
     // The checked answer in the results by kind.
     virtual GameResults::Review count(GameResults &results, bool right) = 0;
+
+    // The formula sheets of what is on screen: the solid's, or the solids'
+    // of the problem and the problem's own.
+    virtual QList<FormulaSheet> formulaSheets() const = 0;
+    // The item as it is read aloud, before its answer: what is asked and
+    // what is given.
+    virtual QString textToRead() const = 0;
 };
 
 // The window's drill: its problems where it has them, else its exercises.

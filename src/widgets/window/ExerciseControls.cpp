@@ -145,6 +145,11 @@ ExerciseMenus buildExerciseMenus(QMainWindow &window, const WindowProfile &profi
     m.calculator->setObjectName(QStringLiteral("calc"));
     m.results = menus->addAction(FrameTexts::resultsMenu());
     m.results->setObjectName(QStringLiteral("results"));
+    m.formulas = menus->addAction(FrameTexts::formulasMenu());
+    m.formulas->setObjectName(QStringLiteral("formulas"));
+    m.read = menus->addAction(FrameTexts::readMenu());
+    m.read->setObjectName(QStringLiteral("read"));
+    m.read->setShortcut(QKeySequence(Qt::Key_F5));
     addCredits(menus, profile.creditsAfter);
     window.setMenuBar(menus);
     return m;

@@ -73,6 +73,8 @@ struct ExerciseMenus
     QAction *newGame = nullptr;    // "new"
     QAction *calculator = nullptr; // "calc"
     QAction *results = nullptr;    // "results": the game by kind, and the review
+    QAction *formulas = nullptr;   // "formulas": the formula sheet
+    QAction *read = nullptr;       // "read": reads the exercise aloud, also on F5
 };
 
 // Builds the window's controls and timer from its design.

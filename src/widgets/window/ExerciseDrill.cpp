@@ -8,6 +8,7 @@
 #include "common/ExerciseState.h"
 #include "exercises/ExerciseSet.h"
 #include "exercises/WorkedSolution.h"
+#include "frame/FrameTexts.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -78,4 +79,20 @@ QString ExerciseDrill::afterWrongAnswer(const ExerciseState &state) const
 GameResults::Review ExerciseDrill::count(GameResults &results, bool right)
 {
     return results.count(m_exercise.kind, right);
+}
+
+QList<FormulaSheet> ExerciseDrill::formulaSheets() const
+{
+    return {m_set.sheet()};
+}
+
+// "Volume. Dati: l = 4 cm.", then the given-data line where there is one.
+QString ExerciseDrill::textToRead() const
+{
+    QStringList parts{m_exercise.question + u'.'};
+    if (m_exercise.set)
+        parts << FrameTexts::dataPrefix() + m_set.data(m_exercise).join(QStringLiteral("; ")) + u'.';
+    if (m_exercise.hasGivenLine())
+        parts << m_exercise.givenLine + u'.';
+    return parts.join(u' ');
 }

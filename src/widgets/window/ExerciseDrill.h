@@ -23,6 +23,8 @@ public:
     AnswerCheck::Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict) override;
     QString afterWrongAnswer(const ExerciseState &state) const override;
     GameResults::Review count(GameResults &results, bool right) override;
+    QList<FormulaSheet> formulaSheets() const override;
+    QString textToRead() const override;
 
     const Exercise &exercise() const { return m_exercise; }
 

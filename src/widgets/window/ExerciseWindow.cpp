@@ -10,8 +10,10 @@
 #include "design/PictureBox.h"
 #include "design/Twips.h"
 #include "frame/AnswerCheck.h"
+#include "common/Pronunciation.h"
 #include "frame/FrameTexts.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QListWidget>
@@ -20,6 +22,7 @@
 #include <QPalette>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QTextBrowser>
 #include <QTimer>
 #include <utility>
 
@@ -30,6 +33,7 @@ ExerciseWindow::ExerciseWindow(WindowProfile profile, RandomSource &random, QWid
     , m_drill(makeDrill(m_profile, m_icons))
     , m_now([] { return QTime::currentTime(); })
     , m_results(m_drill->kindCount())
+    , m_makeSpeaker(makeSystemSpeaker)
 {
     setObjectName(m_profile.windowName);
     m_menus = buildExerciseMenus(*this, m_profile);
@@ -38,9 +42,22 @@ ExerciseWindow::ExerciseWindow(WindowProfile profile, RandomSource &random, QWid
     m_reviewLine->setObjectName(QStringLiteral("lblReview"));
     m_reviewLine->setAccessibleDescription(FrameTexts::reviewName());
     statusBar()->addPermanentWidget(m_reviewLine);
+    m_speechLine = new QLabel(statusBar());
+    m_speechLine->setObjectName(QStringLiteral("lblSpeech"));
+    m_speechLine->setAccessibleDescription(FrameTexts::speechName());
+    statusBar()->addPermanentWidget(m_speechLine);
     connect(m_menus.newGame, &QAction::triggered, this, &ExerciseWindow::new_Click);
     connect(m_menus.calculator, &QAction::triggered, this, &ExerciseWindow::calc_Click);
     connect(m_menus.results, &QAction::triggered, this, &ExerciseWindow::results_Click);
+    connect(m_menus.formulas, &QAction::triggered, this, &ExerciseWindow::formulas_Click);
+    connect(m_menus.read, &QAction::triggered, this, &ExerciseWindow::read_Click);
+    // Esc stops a reading before it closes a panel: the shortcut is there
+    // only while the voice speaks.
+    m_stopReading = new QAction(this);
+    m_stopReading->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_stopReading->setEnabled(false);
+    addAction(m_stopReading);
+    connect(m_stopReading, &QAction::triggered, this, &ExerciseWindow::stopReading);
 }
 
 ExerciseWindow::~ExerciseWindow() = default;
@@ -60,6 +77,11 @@ void ExerciseWindow::setTimeSource(TimeSource source)
 void ExerciseWindow::setCalculator(CalculatorLauncher launcher)
 {
     m_calculator = std::move(launcher);
+}
+
+void ExerciseWindow::setSpeakerSource(SpeakerSource source)
+{
+    m_makeSpeaker = std::move(source);
 }
 
 void ExerciseWindow::load()
@@ -91,6 +113,7 @@ void ExerciseWindow::unload()
 {
     if (!isLoaded())
         return;
+    stopReading();
     removeExerciseControls(*this, m_controls);
     hide();
 }
@@ -115,6 +138,7 @@ void ExerciseWindow::cmdNext_Click()
 {
     if (!isLoaded())
         return;
+    stopReading();
     ExerciseControls &c = m_controls;
     c.txtAnswer->setText(QString());
     c.lblMessage->setText(QString());
@@ -180,25 +204,45 @@ void ExerciseWindow::results_Click()
 {
     if (!isLoaded())
         return;
-    if (m_panel) {
-        closeResults();
+    if (resultsPanel()) {
+        closePanel();
         return;
     }
-    m_focusBeforeResults = QApplication::focusWidget();
-    m_panel = new ResultsPanel(m_results, *m_drill, centralWidget());
-    connect(m_panel, &ResultsPanel::closeAsked, this, &ExerciseWindow::closeResults);
-    connect(m_panel, &ResultsPanel::reviewAsked, this, &ExerciseWindow::startReview);
-    placeResults();
-    m_panel->show();
-    m_panel->raise();
-    m_panel->rows()->setFocus(Qt::OtherFocusReason);
+    auto *panel = new ResultsPanel(m_results, *m_drill, centralWidget());
+    connect(panel, &ResultsPanel::reviewAsked, this, &ExerciseWindow::startReview);
+    showPanel(panel, panel->rows());
+}
+
+void ExerciseWindow::formulas_Click()
+{
+    if (!isLoaded())
+        return;
+    if (formulaPanel()) {
+        closePanel();
+        return;
+    }
+    auto *panel = new FormulaPanel(m_drill->formulaSheets(), centralWidget());
+    showPanel(panel, panel->sheet());
+}
+
+// One panel at a time: the one shown goes, and gives the focus back, first.
+void ExerciseWindow::showPanel(Panel *panel, QWidget *focus)
+{
+    closePanel();
+    m_focusBeforePanel = QApplication::focusWidget();
+    m_panel = panel;
+    connect(panel, &Panel::closeAsked, this, &ExerciseWindow::closePanel);
+    placePanel();
+    panel->show();
+    panel->raise();
+    focus->setFocus(Qt::OtherFocusReason);
 }
 
 // Over the figure and the given-data line, out to the teacher's right edge
 // (or the figure's, where there is no teacher), down to the score captions;
 // it follows the design as the window scales, its text at the size of the
 // figure's measures or of the worked solution.
-void ExerciseWindow::placeResults()
+void ExerciseWindow::placePanel()
 {
     const ExerciseControls &c = m_controls;
     const int left = c.lblsl ? std::min(c.lblMessage->x(), c.lblsl->x()) : c.lblMessage->x();
@@ -207,20 +251,72 @@ void ExerciseWindow::placeResults()
     m_panel->setFont((c.Lbla ? c.Lbla : c.lblSolution)->font());
 }
 
-void ExerciseWindow::closeResults()
+void ExerciseWindow::closePanel()
 {
     if (!m_panel)
         return;
     m_panel->hide();
     m_panel->deleteLater();
     m_panel = nullptr;
-    if (m_focusBeforeResults)
-        m_focusBeforeResults->setFocus(Qt::OtherFocusReason);
+    if (m_focusBeforePanel)
+        m_focusBeforePanel->setFocus(Qt::OtherFocusReason);
+}
+
+QString ExerciseWindow::textToRead() const
+{
+    if (const FormulaPanel *sheet = formulaPanel())
+        return sheet->plainText();
+    QStringList parts{m_drill->textToRead()};
+    for (const QLabel *answered : {m_controls.lblMessage, m_controls.lblSolution}) {
+        if (answered && !answered->text().isEmpty())
+            parts << answered->text();
+    }
+    return parts.join(u'\n');
+}
+
+void ExerciseWindow::read_Click()
+{
+    if (!isLoaded())
+        return;
+    if (!m_speaker) {
+        m_speaker = m_makeSpeaker();
+        connect(m_speaker.get(), &Speaker::stateChanged, this, &ExerciseWindow::showSpeech);
+    }
+    if (m_speaker->state() == Speaker::State::Unavailable) {
+        showSpeech(Speaker::State::Unavailable);
+        return;
+    }
+    // Each line a sentence, so that the voice pauses where the eye does.
+    QStringList sentences;
+    for (const QString &line : textToRead().split(u'\n', Qt::SkipEmptyParts)) {
+        const QString said = Pronunciation::spoken(line);
+        sentences << (said.endsWith(u'.') || said.endsWith(u':') ? said : said + u'.');
+    }
+    m_speaker->say(sentences.join(u' '));
+}
+
+void ExerciseWindow::stopReading()
+{
+    if (m_speaker)
+        m_speaker->stop();
+}
+
+void ExerciseWindow::showSpeech(Speaker::State state)
+{
+    m_stopReading->setEnabled(state == Speaker::State::Speaking);
+    switch (state) {
+    case Speaker::State::Speaking: m_speechLine->setText(FrameTexts::reading()); break;
+    case Speaker::State::Ready: m_speechLine->setText(QString()); break;
+    case Speaker::State::Unavailable:
+        m_menus.read->setEnabled(false);
+        m_speechLine->setText(FrameTexts::noSpeech());
+        break;
+    }
 }
 
 void ExerciseWindow::startReview()
 {
-    closeResults();
+    closePanel();
     if (m_results.startReview()) {
         m_drill->abandon();
         cmdNext_Click();
@@ -304,7 +400,7 @@ void ExerciseWindow::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     if (m_panel)
-        placeResults();
+        placePanel();
     Form_Resize();
 }
 
@@ -312,6 +408,7 @@ void ExerciseWindow::closeEvent(QCloseEvent *event)
 {
     // The close box unloads without a question; Qt hides the window, and the
     // program ends when no other window is open.
+    stopReading();
     removeExerciseControls(*this, m_controls);
     event->accept();
 }

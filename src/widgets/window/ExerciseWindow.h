@@ -6,7 +6,9 @@
 
 #include "Drill.h"
 #include "ExerciseControls.h"
+#include "FormulaPanel.h"
 #include "ResultsPanel.h"
+#include "speech/Speaker.h"
 #include "common/ExerciseState.h"
 #include "definitions/WindowProfile.h"
 #include "frame/CalculatorLauncher.h"
@@ -28,6 +30,7 @@ class ExerciseWindow : public QMainWindow
     Q_OBJECT
 public:
     using TimeSource = std::function<QTime()>;
+    using SpeakerSource = std::function<std::unique_ptr<Speaker>()>;
 
     ExerciseWindow(WindowProfile profile, RandomSource &random, QWidget *parent = nullptr);
     ~ExerciseWindow() override;
@@ -37,7 +40,10 @@ public:
     const ExerciseControls &controls() const { return m_controls; }
     const GameResults &results() const { return m_results; }
     const Drill &drill() const { return *m_drill; }
-    ResultsPanel *resultsPanel() const { return m_panel; }
+    ResultsPanel *resultsPanel() const { return qobject_cast<ResultsPanel *>(m_panel); }
+    FormulaPanel *formulaPanel() const { return qobject_cast<FormulaPanel *>(m_panel); }
+    const ExerciseMenus &menus() const { return m_menus; }
+    QLabel *speechLine() const { return m_speechLine; }
     QLabel *reviewLine() const { return m_reviewLine; }
     bool isLoaded() const { return m_controls.txtAnswer != nullptr; }
     // The restored window's size that gives the design's client area.
@@ -52,6 +58,12 @@ public:
     // Where the clock reads the time; the system clock unless replaced.
     void setTimeSource(TimeSource source);
     void setCalculator(CalculatorLauncher launcher);
+    // Where the voice comes from, the first time "Leggi" is asked; the
+    // system's engine unless replaced.
+    void setSpeakerSource(SpeakerSource source);
+    // What "Leggi" reads now: the sheet when it is open, else the exercise,
+    // and after an answer its verdict and worked solution.
+    QString textToRead() const;
 
 public slots:
     void cmdNext_Click();
@@ -60,6 +72,11 @@ public slots:
     void Timer1_Timer();
     // "Risultati": shows the results panel, or closes it when shown.
     void results_Click();
+    // "Formulario": shows the formula sheet, or closes it when shown.
+    void formulas_Click();
+    // "Leggi": reads aloud from the beginning.
+    void read_Click();
+    void stopReading();
     void startReview();
 
 protected:
@@ -77,8 +94,10 @@ private:
     bool isMinimisedOrMaximised() const;
     void countForResults(bool right);
     void showReview(const QString &text);
-    void closeResults();
-    void placeResults();
+    void showPanel(Panel *panel, QWidget *focus);
+    void closePanel();
+    void placePanel();
+    void showSpeech(Speaker::State state);
 
     WindowProfile m_profile;
     RandomSource &m_random;
@@ -90,7 +109,11 @@ private:
     CalculatorLauncher m_calculator;
     TimeSource m_now;
     GameResults m_results;
-    QPointer<ResultsPanel> m_panel;
-    QPointer<QWidget> m_focusBeforeResults;
+    QPointer<Panel> m_panel; // results or formulas, one at a time
+    QPointer<QWidget> m_focusBeforePanel;
+    SpeakerSource m_makeSpeaker;
+    std::unique_ptr<Speaker> m_speaker; // made on the first "Leggi"
+    QAction *m_stopReading = nullptr;   // Esc while reading
+    QLabel *m_speechLine = nullptr;     // "Lettura in corso…" in the status bar
     QLabel *m_reviewLine = nullptr; // "Ripasso: ancora N" in the status bar
 };

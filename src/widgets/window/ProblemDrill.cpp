@@ -84,3 +84,14 @@ GameResults::Review ProblemDrill::count(GameResults &results, bool right)
         return results.closeItem(kind, m_run.allRight());
     return results.isReviewing() ? GameResults::Review::Going : GameResults::Review::None;
 }
+
+QList<FormulaSheet> ProblemDrill::formulaSheets() const
+{
+    return m_run.problem().formulaSheets();
+}
+
+// The problem's text, then the question asked now.
+QString ProblemDrill::textToRead() const
+{
+    return m_run.problem().text() + u' ' + m_run.questionLine() + u'.';
+}

@@ -25,6 +25,8 @@ public:
     void showAnswered(ExerciseControls &controls) override;
     QString afterWrongAnswer(const ExerciseState &state) const override;
     GameResults::Review count(GameResults &results, bool right) override;
+    QList<FormulaSheet> formulaSheets() const override;
+    QString textToRead() const override;
 
     const ProblemRun &run() const { return m_run; }
 

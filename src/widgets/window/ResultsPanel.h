@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include <QFrame>
+#include "Panel.h"
 
 class Drill;
 class GameResults;
@@ -12,9 +12,8 @@ class QListWidget;
 class QPushButton;
 
 // The game's results by kind, shown over the figure: one row per kind asked,
-// the totals, and the buttons to review the kinds missed or to close. Esc
-// closes it too.
-class ResultsPanel : public QFrame
+// the totals, and the buttons to review the kinds missed or to close.
+class ResultsPanel : public Panel
 {
     Q_OBJECT
 public:
@@ -25,10 +24,6 @@ public:
 
 signals:
     void reviewAsked();
-    void closeAsked();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     QListWidget *m_rows = nullptr;
