@@ -26,6 +26,8 @@ fi
 if [ "$mode" = test ]; then
     # Its tests and walk: Wine on a private X display, read by title and screen.
     packages+=(wine64 wine unzip imagemagick wmctrl x11-utils)
+    # The worksheets' text, read back from their PDFs.
+    packages+=(poppler-utils)
     # The end-to-end walks: a private X display, a window manager, a D-Bus
     # session with the accessibility bus, and keys sent as real X events.
     packages+=(xvfb openbox dbus at-spi2-core python3 python3-pyatspi xdotool)

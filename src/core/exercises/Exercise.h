@@ -29,6 +29,7 @@ struct Exercise
 {
     const ExerciseSet *set = nullptr; // the solid's table, for the worked solution
     qint16 kind = 0;
+    std::array<qint16, 3> draws = {0, 0, 0}; // first, step, t: what it was made of
     Measures measures;
 
     // Each place's text: a number, "X", or none where the solid has no measure.

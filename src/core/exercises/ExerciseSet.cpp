@@ -67,6 +67,17 @@ QString ExerciseSet::kindName(int number) const
     return question + (feminine ? QStringLiteral(" (data la ") : QStringLiteral(" (dato il ")) + quantity + u')';
 }
 
+Exercise ExerciseSet::drawOf(int number, RandomSource &random) const
+{
+    const ExerciseKind &k = kind(number);
+    const qint16 first = qint16(between(random, k.first));
+    const qint16 step = draws >= FirstAndStep ? qint16(between(random, k.step)) : qint16(0);
+    const qint16 t = draws == FirstStepAndTurn ? qint16(random.between(0, 1)) : qint16(0);
+    Exercise e = make(number, first, step, t);
+    e.draws = {first, step, t};
+    return e;
+}
+
 QStringList ExerciseSet::data(const Exercise &exercise) const
 {
     QStringList lines;
@@ -93,18 +104,10 @@ Exercise ExerciseSet::draw(ExerciseState &state, RandomSource &random, const QLi
         state.intMode = onlyKinds.at(random.between(0, int(onlyKinds.size()) - 1));
 
     random.reseedFromClock();
-    const ExerciseKind &k = kind(state.intMode);
-    state.intNumA = qint16(between(random, k.first));
-    qint16 step = 0;
-    qint16 t = 0;
-    if (draws >= FirstAndStep) {
-        state.intNumB = qint16(between(random, k.step));
-        step = state.intNumB;
-    }
-    if (draws == FirstStepAndTurn)
-        t = qint16(random.between(0, 1));
-
-    Exercise e = make(state.intMode, state.intNumA, step, t);
+    Exercise e = drawOf(state.intMode, random);
+    state.intNumA = e.draws[0];
+    if (draws >= FirstAndStep)
+        state.intNumB = e.draws[1];
     state.sngExpected = e.expected;
     state.blnTimesPi = e.timesPi;
     return e;

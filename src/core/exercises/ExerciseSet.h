@@ -98,6 +98,8 @@ struct ExerciseSet
     // intNumA, intNumB (when drawn), sngExpected and blnTimesPi. With
     // onlyKinds, the kind is drawn among those alone (a review).
     Exercise draw(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds = {}) const;
+    // An exercise of the kind, its measures drawn from the source as it stands.
+    Exercise drawOf(int kind, RandomSource &random) const;
 
     // The kind as a pupil knows it: its question, and what is given where
     // something is: "Spigolo AB (dato il volume)".

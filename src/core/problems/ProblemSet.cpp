@@ -244,11 +244,22 @@ Problem ProblemSet::draw(ExerciseState &state, RandomSource &random, const QList
     state.intMode = onlyKinds.isEmpty() ? qint16(random.between(1, kindCount))
                                         : onlyKinds.at(random.between(0, int(onlyKinds.size()) - 1));
     random.reseedFromClock();
-    const ProblemKind &k = kind(state.intMode);
-    const bool weighed = k.weighable && random.between(0, 1) == 1;
-    state.intNumA = qint16(between(random, weighed && k.weighedFirst.low > 0 ? k.weighedFirst : k.first));
+    const bool weighed = kind(state.intMode).weighable && random.between(0, 1) == 1;
+    Problem p = drawOf(state.intMode, weighed, random);
+    state.intNumA = qint16(p.draws[0]);
+    state.intNumB = qint16(p.draws[2]);
+    return p;
+}
+
+Problem ProblemSet::drawOf(int number, bool weighed, RandomSource &random) const
+{
+    const ProblemKind &k = kind(number);
+    weighed = weighed && k.weighable;
+    const int first = between(random, weighed && k.weighedFirst.low > 0 ? k.weighedFirst : k.first);
     const int second = between(random, k.second);
-    state.intNumB = qint16(between(random, k.third));
+    const int third = between(random, k.third);
     const int material = weighed ? random.between(0, materialCount - 1) : -1;
-    return make(state.intMode, state.intNumA, second, state.intNumB, material);
+    Problem p = make(number, first, second, third, material);
+    p.draws = {first, second, third};
+    return p;
 }

@@ -111,6 +111,7 @@ struct Problem
     int kind = 0; // numbered from 1
     ProblemData data;
     QList<AskedQuestion> questions;
+    std::array<int, 3> draws = {0, 0, 0}; // the three draws it was made of
 
     const ProblemKind &row() const;
     QString title() const;
@@ -147,6 +148,9 @@ struct ProblemSet
     // a material is named, the draws and the material. Writes intMode,
     // intNumA and intNumB.
     Problem draw(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds = {}) const;
+    // A problem of the kind, weighed or not where the kind may be, drawn
+    // from the source as it stands: the draws, then the material.
+    Problem drawOf(int kind, bool weighed, RandomSource &random) const;
 };
 
 // An answer to a question: the value itself in hundredths, or with π its

@@ -7,6 +7,18 @@
 #include "DesignStyles.h"
 #include "ExerciseProfiles.h"
 
+QStringList StartWindow::openingCaptions() const
+{
+    QStringList captions;
+    for (const Opening &opening : openings) {
+        for (const Design::Control &control : controls) {
+            if (QStringView(control.name) == QStringView(opening.button))
+                captions << QString::fromUtf16(control.caption);
+        }
+    }
+    return captions;
+}
+
 namespace StartWindows {
 
 namespace {
@@ -29,8 +41,8 @@ const Control Splash[] = {
 
 // The cube button as designed; the other six solids in two rows at its
 // right, the solids with flat faces above, the round ones below; the
-// problems in a row of their own under them all. The order is the focus
-// order.
+// problems in a row under them all, and beside them the worksheets to
+// print. The order is the focus order.
 const Control Choice[] = {
     {u"Command3",    K::Button, R::None, {120,    120, 4935, 4695}, u"Cubi",            Toolkit, NoColour, NoColour, HasFocus | LargePicture, P::ChoiceCube},
     {u"cmdBox",      K::Button, R::None, {5175,   120, 3135, 2287}, u"Parallelepipedo", Toolkit, NoColour, NoColour, LargePicture,            P::Box},
@@ -40,7 +52,8 @@ const Control Choice[] = {
     {u"cmdCone",     K::Button, R::None, {8430,  2528, 3135, 2287}, u"Cono",            Toolkit, NoColour, NoColour, LargePicture,            P::Cone},
     {u"cmdSphere",   K::Button, R::None, {11685, 2528, 3135, 2287}, u"Sfera",           Toolkit, NoColour, NoColour, LargePicture,            P::Sphere},
     // The problems, below the solids they are made of.
-    {u"cmdProblems", K::Button, R::None, {120,   4936, 14700, 2287}, u"Problemi",        Toolkit, NoColour, NoColour, LargePicture,            P::CylinderCone},
+    {u"cmdProblems", K::Button, R::None, {120,   4936, 9690, 2287}, u"Problemi",         Toolkit, NoColour, NoColour, LargePicture,            P::CylinderCone},
+    {u"cmdWorksheets", K::Button, R::None, {9930, 4936, 4890, 2287}, u"Schede da stampare", Toolkit, NoColour, NoColour, LargePicture,        P::Worksheet},
 };
 
 } // namespace
@@ -63,7 +76,8 @@ StartWindow choice()
              {u"cmdCylinder", &ExerciseProfiles::cylinder},
              {u"cmdCone", &ExerciseProfiles::cone},
              {u"cmdSphere", &ExerciseProfiles::sphere},
-             {u"cmdProblems", &ExerciseProfiles::problems}}};
+             {u"cmdProblems", &ExerciseProfiles::problems}},
+            u"cmdWorksheets"};
 }
 
 } // namespace StartWindows

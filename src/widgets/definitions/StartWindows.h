@@ -11,6 +11,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 // The two windows before the exercises, as data like the exercise windows.
 struct StartWindow
@@ -28,6 +29,10 @@ struct StartWindow
     Design::Rgb background; // none: the toolkit's
     QList<Design::Control> controls;
     QList<Opening> openings;
+    const char16_t *worksheets = nullptr; // the button of the worksheets to print
+
+    // The captions of the buttons that open the windows, in their order.
+    QStringList openingCaptions() const;
 };
 
 namespace StartWindows {

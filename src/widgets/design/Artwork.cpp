@@ -84,6 +84,7 @@ QString resourcePath(Picture picture)
     case Picture::Container: return QStringLiteral(":/artwork/problem-container.svg");
     case Picture::TrapeziumAboutMajor: return QStringLiteral(":/artwork/problem-trapezium-major.svg");
     case Picture::TrapeziumAboutMinor: return QStringLiteral(":/artwork/problem-trapezium-minor.svg");
+    case Picture::Worksheet: return QStringLiteral(":/artwork/worksheet.svg");
     case Picture::Teacher: return QStringLiteral(":/artwork/teacher.svg");
     case Picture::AppIcon: return QStringLiteral(":/artwork/app-icon.svg");
     case Picture::ClockIcon: return QStringLiteral(":/artwork/clock-icon.svg");

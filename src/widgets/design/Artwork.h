@@ -35,6 +35,7 @@ enum class Picture {
     Container,
     TrapeziumAboutMajor,
     TrapeziumAboutMinor,
+    Worksheet, // the worksheets' button
     Teacher,
     AppIcon,
     ClockIcon,

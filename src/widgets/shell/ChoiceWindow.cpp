@@ -35,4 +35,10 @@ ChoiceWindow::ChoiceWindow(const StartWindow &d, QWidget *parent)
         const ProfileSource profile = opening.profile;
         connect(button, &QPushButton::clicked, this, [this, profile] { emit chosen(profile); });
     }
+    if (d.worksheets) {
+        auto *button = findChild<QPushButton *>(QString::fromUtf16(d.worksheets), Qt::FindDirectChildrenOnly);
+        Q_ASSERT(button);
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, &ChoiceWindow::worksheetsAsked);
+    }
 }

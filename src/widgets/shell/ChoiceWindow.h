@@ -19,6 +19,8 @@ public:
 
 signals:
     void chosen(ProfileSource profile);
+    // "Schede da stampare": the worksheet dialog, over this window.
+    void worksheetsAsked();
 
 private:
     ChoiceWindow(const StartWindow &design, QWidget *parent);

@@ -5,6 +5,8 @@
 #include "Shell.h"
 
 #include "ChoiceWindow.h"
+#include "definitions/StartWindows.h"
+#include "printing/WorksheetDialog.h"
 #include "SplashWindow.h"
 #include "window/ExerciseWindow.h"
 
@@ -46,6 +48,7 @@ void Shell::continueToChoice()
     if (!m_choice) {
         m_choice = new ChoiceWindow;
         connect(m_choice, &ChoiceWindow::chosen, this, &Shell::openExercise);
+        connect(m_choice, &ChoiceWindow::worksheetsAsked, this, &Shell::openWorksheets);
     }
     m_choice->show();
     unload(m_splash);
@@ -58,6 +61,15 @@ void Shell::openExercise(ProfileSource profile)
         window = std::make_unique<ExerciseWindow>(profile(), m_random);
     window->load();
     unload(m_choice);
+}
+
+// Like a message box, the dialog is no hand-over: the choice window stays
+// the one window, and closing the dialog comes back to it.
+void Shell::openWorksheets()
+{
+    WorksheetDialog dialog(StartWindows::choice().openingCaptions(), m_random.between(1, Worksheets::MaxNumber),
+                           m_choice);
+    dialog.exec();
 }
 
 ExerciseWindow *Shell::exerciseWindow(const QString &name) const

@@ -30,6 +30,7 @@ public:
     void start();
     void continueToChoice();
     void openExercise(ProfileSource profile);
+    void openWorksheets();
 
     SplashWindow *splash() const { return m_splash; }
     ChoiceWindow *choice() const { return m_choice; }

@@ -123,6 +123,7 @@ void ExerciseWindow::Form_Load()
     m_state.intRight = 0;
     m_state.intWrong = 0;
     m_results.clear();
+    m_gameStarted = QDateTime::currentDateTime();
     // A new game starts with a new item, never with the rest of the last one.
     m_drill->abandon();
     showReview(QString());
@@ -208,8 +209,9 @@ void ExerciseWindow::results_Click()
         closePanel();
         return;
     }
-    auto *panel = new ResultsPanel(m_results, *m_drill, centralWidget());
+    auto *panel = new ResultsPanel(report(), centralWidget());
     connect(panel, &ResultsPanel::reviewAsked, this, &ExerciseWindow::startReview);
+    connect(panel, &ResultsPanel::printAsked, this, &ExerciseWindow::printResults);
     showPanel(panel, panel->rows());
 }
 
@@ -321,6 +323,31 @@ void ExerciseWindow::startReview()
         m_drill->abandon();
         cmdNext_Click();
     }
+}
+
+GameReport ExerciseWindow::report() const
+{
+    GameReport r;
+    r.window = m_profile.descriptiveTitle;
+    r.now = QDateTime::currentDateTime();
+    r.minutes = int(m_gameStarted.secsTo(r.now) / 60);
+    int right = 0;
+    int wrong = 0;
+    for (const GameResults::Row &row : m_results.asked()) {
+        r.rows << FrameTexts::resultsRow(m_drill->kindName(row.kind), row.right, row.wrong);
+        right += row.right;
+        wrong += row.wrong;
+    }
+    r.total = FrameTexts::resultsTotal(right, wrong);
+    for (int kind : m_results.missed())
+        r.missed << m_drill->kindName(kind);
+    return r;
+}
+
+void ExerciseWindow::printResults()
+{
+    ResultsPrintDialog dialog(report(), this);
+    dialog.exec();
 }
 
 void ExerciseWindow::new_Click()

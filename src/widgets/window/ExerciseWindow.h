@@ -8,12 +8,14 @@
 #include "ExerciseControls.h"
 #include "FormulaPanel.h"
 #include "ResultsPanel.h"
+#include "printing/ResultsPrint.h"
 #include "speech/Speaker.h"
 #include "common/ExerciseState.h"
 #include "definitions/WindowProfile.h"
 #include "frame/CalculatorLauncher.h"
 #include "frame/GameResults.h"
 
+#include <QDateTime>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTime>
@@ -61,6 +63,8 @@ public:
     // Where the voice comes from, the first time "Leggi" is asked; the
     // system's engine unless replaced.
     void setSpeakerSource(SpeakerSource source);
+    // The game's results as the printed page gives them.
+    GameReport report() const;
     // What "Leggi" reads now: the sheet when it is open, else the exercise,
     // and after an answer its verdict and worked solution.
     QString textToRead() const;
@@ -78,6 +82,8 @@ public slots:
     void read_Click();
     void stopReading();
     void startReview();
+    // "Stampa i risultati…": the pupil's name, then a PDF or the printer.
+    void printResults();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -109,6 +115,7 @@ private:
     CalculatorLauncher m_calculator;
     TimeSource m_now;
     GameResults m_results;
+    QDateTime m_gameStarted; // for the minutes on the printed results
     QPointer<Panel> m_panel; // results or formulas, one at a time
     QPointer<QWidget> m_focusBeforePanel;
     SpeakerSource m_makeSpeaker;

@@ -6,8 +6,7 @@
 
 #include "Panel.h"
 
-class Drill;
-class GameResults;
+struct GameReport;
 class QListWidget;
 class QPushButton;
 
@@ -17,13 +16,14 @@ class ResultsPanel : public Panel
 {
     Q_OBJECT
 public:
-    ResultsPanel(const GameResults &results, const Drill &drill, QWidget *parent);
+    ResultsPanel(const GameReport &report, QWidget *parent);
 
     QListWidget *rows() const { return m_rows; }
     QPushButton *reviewButton() const { return m_review; }
 
 signals:
     void reviewAsked();
+    void printAsked();
 
 private:
     QListWidget *m_rows = nullptr;

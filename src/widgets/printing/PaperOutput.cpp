@@ -1,0 +1,112 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "PaperOutput.h"
+
+#include "PrintTexts.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPdfWriter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace PaperOutput {
+
+namespace {
+
+void setPage(QPagedPaintDevice &device)
+{
+    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                                     QPageLayout::Millimeter));
+}
+
+} // namespace
+
+bool writePdf(QIODevice &device, const Pages &pages, const QString &title)
+{
+    QPdfWriter writer(&device);
+    writer.setResolution(300);
+    writer.setTitle(title);
+    writer.setCreator(PrintTexts::messageTitle());
+    setPage(writer);
+    return pages.print(writer);
+}
+
+std::optional<QString> savePdf(const QString &path, const Pages &pages, const QString &title)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return PrintTexts::notSaved(QDir::toNativeSeparators(path), PrintTexts::cannotOpen());
+    if (!writePdf(file, pages, title)) {
+        file.cancelWriting();
+        return PrintTexts::notSaved(QDir::toNativeSeparators(path), PrintTexts::cannotPaint());
+    }
+    const bool writeFailed = file.error() != QFileDevice::NoError;
+    if (writeFailed || !file.commit()) {
+        return PrintTexts::notSaved(QDir::toNativeSeparators(path),
+                                    writeFailed ? PrintTexts::cannotWrite() : PrintTexts::cannotReplace());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages,
+                                  const QString &title)
+{
+    QFileDialog dialog(parent, PrintTexts::saveTitle());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(PrintTexts::pdfFilter());
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+#ifndef Q_OS_WIN
+    // Qt's own dialog, in Italian whatever the desktop, and read by screen
+    // readers through the same tree as the windows; Windows' own is Italian
+    // on an Italian Windows and the one its users know.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+#endif
+    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog.selectFile(suggestedName);
+    while (dialog.exec() == QDialog::Accepted) {
+        const QString path = dialog.selectedFiles().value(0);
+        const std::optional<QString> failure = savePdf(path, pages, title);
+        if (!failure)
+            return path;
+        QMessageBox::warning(&dialog, PrintTexts::messageTitle(), *failure);
+    }
+    return std::nullopt;
+}
+
+bool askAndPrint(QWidget *parent, const Pages &pages, const QString &title)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title);
+    setPage(printer);
+    QPrintDialog dialog(&printer, parent);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    if (pages.print(printer))
+        return true;
+    QMessageBox::warning(parent, PrintTexts::messageTitle(), PrintTexts::printFailed());
+    return false;
+}
+
+Buttons buttons(QDialog *dialog, const QString &closeText)
+{
+    auto *row = new QDialogButtonBox(dialog);
+    QPushButton *save = row->addButton(PrintTexts::savePdf(), QDialogButtonBox::ActionRole);
+    QPushButton *print = row->addButton(PrintTexts::print(), QDialogButtonBox::ActionRole);
+    QPushButton *close = row->addButton(closeText, QDialogButtonBox::RejectRole);
+    save->setDefault(true);
+    QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);
+    return {row, save, print};
+}
+
+} // namespace PaperOutput

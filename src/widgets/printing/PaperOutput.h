@@ -1,0 +1,49 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "Pages.h"
+
+#include <QString>
+#include <optional>
+
+class QDialog;
+class QDialogButtonBox;
+class QIODevice;
+class QPushButton;
+class QWidget;
+
+// Where pages go: a PDF file the user picks, or a printer. A file is written
+// only where the save dialog says, whole or not at all.
+namespace PaperOutput {
+
+// The pages as an A4 PDF on a device; false when they could not be painted.
+bool writePdf(QIODevice &device, const Pages &pages, const QString &title);
+
+// Writes the PDF to the path through a file that replaces the old one only
+// once whole; the reason in Italian when it fails, nothing when it works.
+std::optional<QString> savePdf(const QString &path, const Pages &pages, const QString &title);
+
+// Asks where to save, suggesting the name in the user's documents, and
+// saves; after a failure it says why and asks again. The path written, or
+// nothing when the user gave up.
+std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages,
+                                  const QString &title);
+
+// The system's print dialog, without its print to file (files go through
+// the save dialog), then the pages; false when cancelled or failed.
+bool askAndPrint(QWidget *parent, const Pages &pages, const QString &title);
+
+// The row every paper dialog ends with: "Salva PDF…" (the default),
+// "Stampa…", and the button that closes the dialog.
+struct Buttons
+{
+    QDialogButtonBox *row;
+    QPushButton *save;
+    QPushButton *print;
+};
+Buttons buttons(QDialog *dialog, const QString &closeText);
+
+} // namespace PaperOutput
