@@ -70,6 +70,7 @@ private slots:
     void firstEscStopsTheVoiceSecondClosesTheSheet();
     void newExerciseStopsTheVoice();
     void noVoiceDisablesTheEntry();
+    void noVoiceFoundWhileStarting();
     void windowsVoiceUnderWine();
 
 private:
@@ -250,6 +251,22 @@ void ToolsTest::noVoiceDisablesTheEntry()
     // The window goes on as before.
     QCOMPARE(m_window->controls().Label5->text(), question);
     QCOMPARE(QApplication::focusWidget(), m_window->controls().txtAnswer);
+}
+
+// The engine made in its own thread tells only later that it has no voice:
+// the reading asked meanwhile never starts, and the entry goes off then.
+void ToolsTest::noVoiceFoundWhileStarting()
+{
+    open(ExerciseProfiles::sphere());
+    action("read")->trigger();
+    QVERIFY(action("read")->isEnabled());
+    emit m_voice->stateChanged(Speaker::State::Unavailable);
+    QVERIFY(!action("read")->isEnabled());
+    QCOMPARE(statusLine(), u"Sintesi vocale non disponibile"_qs);
+    // Esc is the panels' and the answer's again.
+    action("formulas")->trigger();
+    pressEsc();
+    QTRY_VERIFY(!m_window->formulaPanel());
 }
 
 // Windows' own speech API, as this build uses it: Wine has no Italian voice,
