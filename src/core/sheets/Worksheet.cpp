@@ -14,6 +14,7 @@
 #include "exercises/SphereExercises.h"
 #include "exercises/WorkedSolution.h"
 #include "exercises/Working.h"
+#include "frame/FrameTexts.h"
 #include "problems/ProblemKinds.h"
 
 #include <QRegularExpression>
@@ -72,7 +73,7 @@ Item exerciseItem(int number, int choice, const Exercise &e)
     }
     if (e.hasGivenLine())
         data << e.givenLine;
-    item.dataLine = u"Dati: "_s + data.join(u"; "_s);
+    item.dataLine = FrameTexts::dataPrefix() + data.join(u"; "_s);
     const QString unit = unitOf(e);
     item.questions << u"Calcola: "_s + lowerFirst(e.question);
     item.units << unit;
@@ -91,7 +92,7 @@ Item problemItem(int number, const Problem &p)
     item.problem = p;
     item.heading = u"Esercizio %1 · Problema: %2"_s.arg(number).arg(p.title());
     item.text = p.text();
-    item.dataLine = u"Dati: "_s + p.dataLines().join(u"; "_s);
+    item.dataLine = FrameTexts::dataPrefix() + p.dataLines().join(u"; "_s);
     QStringList values;
     for (int q = 0; q < p.questions.size(); ++q) {
         const AskedQuestion &asked = p.questions.at(q);

@@ -4,14 +4,11 @@
 
 #include "FigurePainter.h"
 
-#include "design/Fonts.h"
 #include "exercises/ExerciseSet.h"
 
 #include <QPainter>
 #include <QSvgRenderer>
 #include <array>
-
-namespace FigurePainter {
 
 namespace {
 
@@ -51,9 +48,8 @@ QRect extent(const WindowProfile &profile, const Exercise *exercise)
     return all;
 }
 
-void renderPicture(QPainter &painter, const QRectF &area, Artwork::Picture picture)
+void renderPicture(QPainter &painter, const QRectF &area, Artwork::Document &document)
 {
-    Artwork::Document document(picture);
     QSvgRenderer &renderer = document.renderer();
     QSizeF size = renderer.defaultSize();
     size.scale(area.size(), Qt::KeepAspectRatio);
@@ -63,13 +59,14 @@ void renderPicture(QPainter &painter, const QRectF &area, Artwork::Picture pictu
 
 } // namespace
 
-qreal widthFor(const WindowProfile &profile, qreal height)
+qreal FigurePainter::widthFor(const WindowProfile &profile, qreal height)
 {
     const QRect all = extent(profile, nullptr);
     return all.isEmpty() ? height : height * all.width() / all.height();
 }
 
-void paint(QPainter &painter, const QRectF &area, const WindowProfile &profile, const Exercise &exercise)
+void FigurePainter::paint(QPainter &painter, const QRectF &area, const WindowProfile &profile,
+                          const Exercise &exercise)
 {
     const QRect all = extent(profile, nullptr);
     const Design::Control *figure = row(profile, R::Figure);
@@ -80,12 +77,11 @@ void paint(QPainter &painter, const QRectF &area, const WindowProfile &profile, 
         return QRectF(area.left() + (twips.left() - all.left()) * scale, area.top() + (twips.top() - all.top()) * scale,
                       twips.width() * scale, twips.height() * scale);
     };
-    renderPicture(painter, place(figure->twips), figure->picture);
+    paintPicture(painter, place(figure->twips), figure->picture);
 
     // A point is twenty twips.
-    const DesignFonts fonts;
     const auto write = [&](const Design::Control &c, const QString &text) {
-        QFont font = fonts.inPoints(c.font, 1);
+        QFont font = m_fonts.inPoints(c.font, 1);
         font.setPixelSize(std::max(1, qRound(c.font.points * 20 * scale)));
         painter.setFont(font);
         painter.setPen(c.fore.isSet() ? c.fore.color() : QColor(Qt::black));
@@ -101,9 +97,7 @@ void paint(QPainter &painter, const QRectF &area, const WindowProfile &profile, 
     }
 }
 
-void paintPicture(QPainter &painter, const QRectF &area, Artwork::Picture picture)
+void FigurePainter::paintPicture(QPainter &painter, const QRectF &area, Artwork::Picture picture)
 {
-    renderPicture(painter, area, picture);
+    renderPicture(painter, area, *m_pictures.document(picture));
 }
-
-} // namespace FigurePainter

@@ -11,12 +11,6 @@
 
 namespace {
 
-// The device's pixels in a millimetre.
-qreal perMillimetre(const QPaintDevice &device)
-{
-    return device.logicalDpiY() / 25.4;
-}
-
 struct Placed
 {
     int block;
@@ -50,7 +44,7 @@ QFont Pages::smallFont()
 Pages::Block Pages::textBlock(const QString &header, const QList<std::pair<QFont, QString>> &lines, bool newPage)
 {
     const auto layout = [lines](QPainter &painter, const QRectF &area, bool paint) {
-        const qreal gap = perMillimetre(*painter.device());
+        const qreal gap = millimetre(painter);
         qreal y = area.top();
         for (const auto &[font, line] : lines) {
             const QRectF box(area.left(), y, area.width(), 1e6);
@@ -59,6 +53,11 @@ Pages::Block Pages::textBlock(const QString &header, const QList<std::pair<QFont
         return y - area.top();
     };
     return Block{layout, newPage, header};
+}
+
+qreal millimetre(const QPainter &painter)
+{
+    return painter.device()->logicalDpiY() / 25.4;
 }
 
 qreal textHeight(QPainter &painter, const QFont &font, qreal width, const QString &text)
@@ -80,7 +79,7 @@ bool Pages::print(QPagedPaintDevice &device) const
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    const qreal mm = perMillimetre(device);
+    const qreal mm = millimetre(painter);
     const QRectF page(0, 0, device.width(), device.height());
     const QRectF body = page.adjusted(0, 10 * mm, 0, -10 * mm);
     const qreal gap = 5 * mm;
@@ -99,7 +98,7 @@ bool Pages::print(QPagedPaintDevice &device) const
     }
 
     for (int p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !static_cast<QPagedPaintDevice &>(device).newPage())
+        if (p > 0 && !device.newPage())
             return false;
         const QString header = m_blocks[pages[p].first().block].header;
         painter.setPen(Qt::black);

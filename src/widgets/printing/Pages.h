@@ -51,6 +51,8 @@ private:
     QList<Block> m_blocks;
 };
 
+// The painter's device pixels in a millimetre.
+qreal millimetre(const QPainter &painter);
 // A text's height, wrapped at a width, in the painter's device.
 qreal textHeight(QPainter &painter, const QFont &font, qreal width, const QString &text);
 // Paints it so, and returns its height.

@@ -8,18 +8,13 @@
 #include "definitions/ExerciseProfiles.h"
 
 #include <QPainter>
+#include <memory>
 
 using namespace Qt::Literals::StringLiterals;
 
 namespace WorksheetPages {
 
 namespace {
-
-// The device's pixels in a millimetre.
-qreal mm(const QPainter &painter)
-{
-    return painter.device()->logicalDpiY() / 25.4;
-}
 
 QStringList itemLines(const Worksheets::Item &item)
 {
@@ -33,11 +28,18 @@ QStringList itemLines(const Worksheets::Item &item)
 
 // An exercise: the heading, a problem's text across the page, then the
 // figure at the left and the data, questions and answer lines beside it.
-Pages::Block itemBlock(const Worksheets::Item &item, const QString &header)
+// What every block of a sheet draws its figures with, made once per sheet.
+struct Figures
 {
-    const WindowProfile profile = ExerciseProfiles::all().at(item.choice)();
-    const auto layout = [item, profile](QPainter &painter, const QRectF &area, bool paint) {
-        const qreal unit = mm(painter);
+    QList<WindowProfile> profiles; // by choice, in the choice window's order
+    FigurePainter painter;
+};
+
+Pages::Block itemBlock(const Worksheets::Item &item, const QString &header, const std::shared_ptr<Figures> &figures)
+{
+    const auto layout = [item, figures](QPainter &painter, const QRectF &area, bool paint) {
+        const WindowProfile &profile = figures->profiles.at(item.choice);
+        const qreal unit = millimetre(painter);
         qreal y = area.top();
         const auto text = [&](const QFont &font, qreal left, qreal width, const QString &t) {
             const QRectF box(left, y, width, 1e6);
@@ -52,12 +54,12 @@ Pages::Block itemBlock(const Worksheets::Item &item, const QString &header)
         if (item.exercise) {
             figureWidth = std::min(FigurePainter::widthFor(profile, figureHeight), area.width() * 0.45);
             if (paint)
-                FigurePainter::paint(painter, QRectF(area.left(), y, figureWidth, figureHeight), profile, *item.exercise);
+                figures->painter.paint(painter, QRectF(area.left(), y, figureWidth, figureHeight), profile, *item.exercise);
         } else if (item.problem) {
             figureWidth = std::min(figureHeight * 1.4, area.width() * 0.4);
             if (paint) {
-                FigurePainter::paintPicture(painter, QRectF(area.left(), y, figureWidth, figureHeight),
-                                            profile.problemFigures.value(item.problem->kind - 1));
+                figures->painter.paintPicture(painter, QRectF(area.left(), y, figureWidth, figureHeight),
+                                              profile.problemFigures.value(item.problem->kind - 1));
             }
         }
         const qreal left = area.left() + figureWidth + 4 * unit;
@@ -74,11 +76,14 @@ Pages::Block itemBlock(const Worksheets::Item &item, const QString &header)
 Pages make(const Worksheets::Request &request, const QList<Worksheets::Version> &versions)
 {
     Pages pages;
+    auto figures = std::make_shared<Figures>();
+    for (const ProfileSource source : ExerciseProfiles::all())
+        figures->profiles << source();
     for (const Worksheets::Version &version : versions) {
         const QString header = Worksheets::pageHeader(request.number, version.letter);
         pages.add(Pages::textBlock(header, {{Pages::bodyFont(), Worksheets::pupilLines()}}, true));
         for (const Worksheets::Item &item : version.items)
-            pages.add(itemBlock(item, header));
+            pages.add(itemBlock(item, header, figures));
         if (!request.solutions)
             continue;
         pages.add(Pages::textBlock(header, {{Pages::headingFont(), Worksheets::solutionsTitle()}}, true));

@@ -123,7 +123,7 @@ void ExerciseWindow::Form_Load()
     m_state.intRight = 0;
     m_state.intWrong = 0;
     m_results.clear();
-    m_gameStarted = QDateTime::currentDateTime();
+    m_gameClock.start();
     // A new game starts with a new item, never with the rest of the last one.
     m_drill->abandon();
     showReview(QString());
@@ -330,7 +330,7 @@ GameReport ExerciseWindow::report() const
     GameReport r;
     r.window = m_profile.descriptiveTitle;
     r.now = QDateTime::currentDateTime();
-    r.minutes = int(m_gameStarted.secsTo(r.now) / 60);
+    r.minutes = int(m_gameClock.elapsed() / 60000);
     int right = 0;
     int wrong = 0;
     for (const GameResults::Row &row : m_results.asked()) {

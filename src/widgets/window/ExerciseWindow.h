@@ -15,7 +15,7 @@
 #include "frame/CalculatorLauncher.h"
 #include "frame/GameResults.h"
 
-#include <QDateTime>
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTime>
@@ -115,7 +115,7 @@ private:
     CalculatorLauncher m_calculator;
     TimeSource m_now;
     GameResults m_results;
-    QDateTime m_gameStarted; // for the minutes on the printed results
+    QElapsedTimer m_gameClock; // the minutes on the printed results
     QPointer<Panel> m_panel; // results or formulas, one at a time
     QPointer<QWidget> m_focusBeforePanel;
     SpeakerSource m_makeSpeaker;

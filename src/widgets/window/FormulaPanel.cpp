@@ -34,7 +34,7 @@ QString html(const FormulaSheet &sheet)
     for (const FormulaSheet::Symbol &s : sheet.legend)
         legend << s.symbol + QStringLiteral(" = ") + s.meaning;
     if (!legend.isEmpty())
-        h += QStringLiteral("<p><b>%1</b><br>%2</p>").arg(Formulas::legendTitle(), escaped({legend.join(QStringLiteral("; "))}));
+        h += QStringLiteral("<p><b>%1</b><br>%2</p>").arg(Formulas::legendTitle(), legend.join(QStringLiteral("; ")).toHtmlEscaped());
     return h;
 }
 
