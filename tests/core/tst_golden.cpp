@@ -1,0 +1,298 @@
+// SPDX-FileCopyrightText: 2026 Brenvo software
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "common/ExerciseState.h"
+#include "common/ItalianNumber.h"
+#include "common/RandomSource.h"
+#include "exercises/BoxExercises.h"
+#include "exercises/ConeExercises.h"
+#include "exercises/CubeExercises.h"
+#include "exercises/CylinderExercises.h"
+#include "exercises/PrismExercises.h"
+#include "exercises/PyramidExercises.h"
+#include "exercises/SphereExercises.h"
+#include "exercises/WorkedSolution.h"
+#include "frame/AnswerCheck.h"
+#include "problems/ProblemKinds.h"
+#include "sheets/Worksheet.h"
+
+#include <QFile>
+#include <QTest>
+#include <cmath>
+
+using namespace Qt::Literals::StringLiterals;
+
+// What every window asked, accepted and named before the formulas became
+// one table, kept as a record that the program must still match: for each
+// kind of each window and each kind of problem, 20 draws with the question,
+// the data, the expected value, the verdicts for the right answer, for the
+// likely mistakes and for a wrong answer, and the worked text's formula and
+// value; and worksheets of the solids. TRAMOLO_GOLDEN_WRITE=file writes the
+// record anew instead of comparing.
+class GoldenTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void exercises_data();
+    void exercises();
+    void problems_data();
+    void problems();
+    void worksheets();
+};
+
+namespace {
+
+constexpr int Draws = 20;
+
+using SetOf = const ExerciseSet &(*)();
+struct Window
+{
+    const char *name;
+    SetOf set;
+};
+constexpr Window Windows[] = {{"cubi", CubeExercises::set},       {"Tavolas", BoxExercises::set},
+                              {"Tavola", PrismExercises::set},    {"Piramide", PyramidExercises::set},
+                              {"Cilindro", CylinderExercises::set}, {"Cono", ConeExercises::set},
+                              {"Sfera", SphereExercises::set}};
+
+RandomSource seeded(qint64 seed)
+{
+    return RandomSource([seed] { return seed; });
+}
+
+// A decimal as a pupil types it, to so many places at most.
+QString typed(double value, int places)
+{
+    QString text = QString::number(value, 'f', places);
+    if (text.contains(u'.')) {
+        while (text.endsWith(u'0'))
+            text.chop(1);
+        if (text.endsWith(u'.'))
+            text.chop(1);
+    }
+    return text.replace(u'.', u',');
+}
+
+// The worked text's formula at its head and its value at its end.
+QString headAndValue(const QString &worked)
+{
+    const QString first = worked.section(u'\n', -1);
+    return first.section(u" = "_s, 0, 1) + u" … "_s + first.section(u" = "_s, -1);
+}
+
+// The verdict the window gives for a typed answer, and the mistake it names.
+QString exerciseVerdict(const Exercise &e, const QString &answer)
+{
+    ExerciseState state;
+    state.sngExpected = e.expected;
+    state.blnTimesPi = e.timesPi;
+    const AnswerCheck::Result r = AnswerCheck::check(state, answer, u"OK"_s);
+    QString line = u"  "_s + answer + u" → "_s + r.verdict.value_or(QString());
+    if (r.outcome == AnswerCheck::Outcome::Wrong)
+        line += u" | "_s + WorkedSolution::likelyMistake(e, state.sngAnswer).value_or(u"-"_s);
+    return line;
+}
+
+// The answers worth trying on an exercise: the right one in each form, each
+// slip the window knows of, and one more.
+QStringList exerciseAnswers(const Exercise &e)
+{
+    const double k = e.expected;
+    QStringList answers{typed(k, 2), typed(k + 1, 2)};
+    if (e.timesPi) {
+        for (int places : {0, 1, 2})
+            answers << typed(k * 3.14, places) << typed(k * M_PI, places);
+        answers << typed(k / 3.14, 1) << typed(k / 3.14, 2);
+    }
+    if (e.question == u"Diagonale"_s) {
+        const double squares = double(e.measures.a) * e.measures.a + double(e.measures.b) * e.measures.b
+            + double(e.measures.c) * e.measures.c;
+        const double root = std::sqrt(squares);
+        answers << typed(std::floor(root * 10) / 10, 1) << typed(root, 2) << typed(root, 3) << typed(squares, 0);
+    }
+    const Measures &m = e.measures;
+    for (int i = 0; i < e.set->mistakeCount; ++i) {
+        const double v = e.set->mistakes[i].value(m);
+        answers << typed(v, 2);
+        if (e.timesPi)
+            answers << typed(v * 3.14, 2);
+    }
+    answers.removeDuplicates();
+    return answers;
+}
+
+QStringList exerciseRecord(const ExerciseSet &set, int kind, int seed)
+{
+    RandomSource random = seeded(seed);
+    const Exercise e = set.drawOf(kind, random);
+    QStringList out;
+    out << u"%1/%2 draws %3 %4 %5"_s.arg(kind).arg(seed).arg(e.draws[0]).arg(e.draws[1]).arg(e.draws[2]);
+    out << u"  "_s + e.question + u" | "_s + e.captions.at(0) + u' ' + e.captions.at(1) + u' ' + e.captions.at(2)
+            + u' ' + e.captions.at(3) + u" | "_s + e.givenLine + u" | "_s + e.unit + u" | "_s
+            + typed(e.expected, 2) + (e.timesPi ? u"π"_s : QString());
+    out << u"  "_s + set.kindName(kind) + u" | "_s + set.data(e).join(u"; "_s);
+    for (const QString &answer : exerciseAnswers(e))
+        out << exerciseVerdict(e, answer);
+    out << u"  "_s + headAndValue(WorkedSolution::working(e));
+    return out;
+}
+
+QStringList problemRecord(int kind, int seed)
+{
+    RandomSource random = seeded(seed);
+    const Problem p = ProblemKinds::set().drawOf(kind, seed % 2 == 1, random);
+    QStringList out;
+    out << u"%1/%2 draws %3 %4 %5 ps %6"_s.arg(kind).arg(seed).arg(p.draws[0]).arg(p.draws[1]).arg(p.draws[2])
+               .arg(p.data.ps.text());
+    out << u"  "_s + p.title() + u" | "_s + p.text();
+    out << u"  "_s + p.dataLines().join(u"; "_s);
+    const ProblemKind &k = p.row();
+    for (int i = 0; i < p.questions.size(); ++i) {
+        const AskedQuestion &q = p.questions.at(i);
+        out << u"  %1. %2 %3 [%4] = %5"_s.arg(i + 1).arg(q.symbol(), q.text(), q.unit(), q.valueWithUnit());
+        QList<Exact> values{q.value, q.value + Exact(1), q.value / Exact(1000)};
+        if (q.row->timesPi) {
+            const qint64 h = *q.value.hundredths();
+            values << Exact::fromHundredths(h * 314 / 100) << Exact::fromHundredths(h * 314 / 100 + 1)
+                   << Exact::fromHundredths(qint64(std::llround(double(h) * M_PI / 100.0)))
+                   << Exact::fromHundredths(qint64(std::llround(double(h) * M_PI / 1000.0)) * 10);
+        }
+        for (int m = 0; m < k.mistakeCount; ++m) {
+            if (QStringView(k.mistakes[m].symbol) == q.symbol())
+                values << k.mistakes[m].value(p.data);
+        }
+        QStringList seen;
+        for (const Exact &v : values) {
+            const std::optional<qint64> h = v.hundredths();
+            if (!h || *h < 0 || seen.contains(v.text()))
+                continue;
+            seen << v.text();
+            out << u"    "_s + v.text() + u" → "_s + (answersQuestion(q, *h) ? u"right"_s : u"wrong"_s) + u" | "_s
+                    + p.likelyMistake(i, *h).value_or(u"-"_s);
+        }
+        out << u"    "_s + headAndValue(p.workedStep(i));
+    }
+    return out;
+}
+
+QStringList worksheetRecord(int number)
+{
+    Worksheets::Request request;
+    request.choices = {0, 1, 2, 3, 4, 5, 6};
+    request.exercises = 14;
+    request.versions = 2;
+    request.number = number;
+    QStringList out;
+    for (const Worksheets::Version &v : Worksheets::make(request)) {
+        out << u"%1 %2"_s.arg(number).arg(v.letter);
+        for (const Worksheets::Item &item : v.items) {
+            out << u"  "_s + item.heading + u" | "_s + item.dataLine + u" | "_s + item.questions.join(u"; "_s)
+                    + u" | "_s + item.units.join(u"; "_s) + u" | "_s + item.solution;
+        }
+    }
+    return out;
+}
+
+// The record's lines under a heading, up to the next heading.
+QStringList recorded(const QString &heading)
+{
+    QFile file(u":/golden/golden.txt"_s);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return {};
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    const qsizetype start = lines.indexOf(u"# "_s + heading);
+    if (start < 0)
+        return {};
+    QStringList out;
+    for (qsizetype i = start + 1; i < lines.size() && !lines.at(i).startsWith(u"# "_s); ++i)
+        out << lines.at(i);
+    while (!out.isEmpty() && out.last().isEmpty())
+        out.removeLast();
+    return out;
+}
+
+// Every section made now, in the record's order, for TRAMOLO_GOLDEN_WRITE.
+void writeRecord(const QString &path)
+{
+    QStringList all;
+    for (const Window &w : Windows) {
+        for (int kind = 1; kind <= w.set().kindCount; ++kind) {
+            all << u"# %1 %2"_s.arg(QLatin1String(w.name)).arg(kind);
+            for (int seed = 1; seed <= Draws; ++seed)
+                all << exerciseRecord(w.set(), kind, seed);
+        }
+    }
+    for (int kind = 1; kind <= 8; ++kind) {
+        all << u"# Problemi %1"_s.arg(kind);
+        for (int seed = 1; seed <= Draws; ++seed)
+            all << problemRecord(kind, seed);
+    }
+    all << u"# Schede"_s;
+    for (int number = 1; number <= 5; ++number)
+        all << worksheetRecord(number);
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Text));
+    file.write((all.join(u'\n') + u'\n').toUtf8());
+}
+
+void compare(const QStringList &now, const QStringList &before)
+{
+    QVERIFY2(!before.isEmpty(), "the record has no such section");
+    for (qsizetype i = 0; i < std::min(now.size(), before.size()); ++i)
+        QCOMPARE(now.at(i), before.at(i));
+    QCOMPARE(now.size(), before.size());
+}
+
+} // namespace
+
+void GoldenTest::exercises_data()
+{
+    if (qEnvironmentVariableIsSet("TRAMOLO_GOLDEN_WRITE")) {
+        writeRecord(qEnvironmentVariable("TRAMOLO_GOLDEN_WRITE"));
+        QSKIP("the record was written anew");
+    }
+    QTest::addColumn<int>("window");
+    QTest::addColumn<int>("kind");
+    for (int w = 0; w < int(std::size(Windows)); ++w) {
+        for (int kind = 1; kind <= Windows[w].set().kindCount; ++kind)
+            QTest::addRow("%s %d", Windows[w].name, kind) << w << kind;
+    }
+}
+
+void GoldenTest::exercises()
+{
+    QFETCH(int, window);
+    QFETCH(int, kind);
+    QStringList now;
+    for (int seed = 1; seed <= Draws; ++seed)
+        now << exerciseRecord(Windows[window].set(), kind, seed);
+    compare(now, recorded(u"%1 %2"_s.arg(QLatin1String(Windows[window].name)).arg(kind)));
+}
+
+void GoldenTest::problems_data()
+{
+    QTest::addColumn<int>("kind");
+    for (int kind = 1; kind <= 8; ++kind)
+        QTest::addRow("%d", kind) << kind;
+}
+
+void GoldenTest::problems()
+{
+    QFETCH(int, kind);
+    QStringList now;
+    for (int seed = 1; seed <= Draws; ++seed)
+        now << problemRecord(kind, seed);
+    compare(now, recorded(u"Problemi %1"_s.arg(kind)));
+}
+
+void GoldenTest::worksheets()
+{
+    QStringList now;
+    for (int number = 1; number <= 5; ++number)
+        now << worksheetRecord(number);
+    compare(now, recorded(u"Schede"_s));
+}
+
+QTEST_GUILESS_MAIN(GoldenTest)
+#include "tst_golden.moc"
