@@ -74,11 +74,15 @@ QString typed(double value, int places)
     return text.replace(u'.', u',');
 }
 
-// The worked text's formula at its head and its value at its end.
+// The worked text's formula at its head and the value it ends on (a root
+// rounded by its value alone: the steps before it may differ).
 QString headAndValue(const QString &worked)
 {
-    const QString first = worked.section(u'\n', -1);
-    return first.section(u" = "_s, 0, 1) + u" … "_s + first.section(u" = "_s, -1);
+    const QString line = worked.section(u'\n', -1);
+    QString value = line.section(u" = "_s, -1);
+    if (value.contains(u'√') || value.contains(u'∛'))
+        value = value.section(u" ≈ "_s, -1);
+    return line.section(u" = "_s, 0, 1) + u" … "_s + value;
 }
 
 // The verdict the window gives for a typed answer, and the mistake it names.
