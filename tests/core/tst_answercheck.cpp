@@ -10,6 +10,14 @@
 
 namespace {
 const QString Right = QStringLiteral("Esatto. Ok!!!");
+
+// The check as an exercise window runs it: the record's expected value
+// is the exercise's exact one, here read back from its decimal digits.
+AnswerCheck::Result check(ExerciseState &state, const QString &typed)
+{
+    const QString digits = QString::number(state.sngExpected, 'g', 6).replace(u'.', u',');
+    return AnswerCheck::check(state, typed, Right, Value(*Rational::fromDecimal(digits)));
+}
 }
 
 class AnswerCheckTest : public QObject
@@ -103,7 +111,7 @@ void AnswerCheckTest::verdict()
 
     ExerciseState state;
     state.sngExpected = expected;
-    const AnswerCheck::Result r = AnswerCheck::check(state, typed, Right);
+    const AnswerCheck::Result r = check(state, typed);
 
     QCOMPARE(int(r.outcome), outcome);
     QCOMPARE(r.verdict.value_or(QString()), verdict);
@@ -122,7 +130,7 @@ void AnswerCheckTest::emptyBoxChecksZero()
 {
     ExerciseState state;
     state.sngExpected = 8.0f;
-    const AnswerCheck::Result r = AnswerCheck::check(state, QString(), Right);
+    const AnswerCheck::Result r = check(state, QString());
     QCOMPARE(r.answerText, QStringLiteral("0"));
     QCOMPARE(state.sngAnswer, 0.0f);
     QCOMPARE(int(r.outcome), int(AnswerCheck::Outcome::Wrong));
@@ -133,8 +141,8 @@ void AnswerCheckTest::enterTwiceCountsTwice()
 {
     ExerciseState state;
     state.sngExpected = 27.0f;
-    AnswerCheck::check(state, QStringLiteral("27"), Right);
-    const AnswerCheck::Result r = AnswerCheck::check(state, QStringLiteral("27"), Right);
+    check(state, QStringLiteral("27"));
+    const AnswerCheck::Result r = check(state, QStringLiteral("27"));
     QCOMPARE(state.intRight, qint16(2));
     QCOMPARE(*r.rightScore, QStringLiteral("2"));
     QCOMPARE(*r.totalScore, QStringLiteral("2"));
@@ -156,7 +164,7 @@ void AnswerCheckTest::unreadableTextChangesNothing()
     state.intWrong = 2;
     state.sngExpected = 4.0f;
     state.sngAnswer = 9.0f;
-    const AnswerCheck::Result r = AnswerCheck::check(state, typed, Right);
+    const AnswerCheck::Result r = check(state, typed);
 
     QCOMPARE(int(r.outcome), int(AnswerCheck::Outcome::NotANumber));
     QCOMPARE(*r.verdict, FrameTexts::notANumber());
@@ -185,7 +193,7 @@ void AnswerCheckTest::fullCounterKeepsItsValue()
     state.intRight = right;
     state.intWrong = wrong;
     state.sngExpected = 6.0f;
-    const AnswerCheck::Result r = AnswerCheck::check(state, typed, Right);
+    const AnswerCheck::Result r = check(state, typed);
 
     QCOMPARE(int(r.outcome), int(AnswerCheck::Outcome::CountersFull));
     QCOMPARE(*r.verdict, FrameTexts::countersFull());
@@ -200,7 +208,7 @@ void AnswerCheckTest::totalPastLimitLeavesTotalLabel()
     state.intRight = 20000;
     state.intWrong = 12767;
     state.sngExpected = 6.0f;
-    const AnswerCheck::Result r = AnswerCheck::check(state, QStringLiteral("6"), Right);
+    const AnswerCheck::Result r = check(state, QStringLiteral("6"));
 
     // The answer is counted and its label written; only the total stays.
     QCOMPARE(state.intRight, qint16(20001));

@@ -5,6 +5,7 @@
 #include "FakeRandom.h"
 #include "common/ExerciseState.h"
 #include "common/ItalianNumber.h"
+#include "formula/Answer.h"
 #include "frame/GameResults.h"
 #include "problems/ProblemKinds.h"
 #include "problems/ProblemRun.h"
@@ -18,10 +19,9 @@ const ProblemSet &problems()
     return ProblemKinds::set();
 }
 
-qint64 hundredths(const QString &typed)
+Rational typedNumber(const QString &typed)
 {
-    const std::optional<qint64> h = ItalianNumber::toHundredths(typed);
-    return h ? *h : -1;
+    return Answer::read(typed).value_or(Rational::invalid());
 }
 
 struct Draw
@@ -139,8 +139,8 @@ void ProblemsTest::answers()
     QFETCH(QString, typed);
     QFETCH(bool, right);
 
-    const ProblemQuestion row{u"V", u"Volume del solido", u"cmc", u"V = …", nullptr, timesPi};
-    QCOMPARE(answersQuestion({&row, Exact::fromHundredths(value)}, hundredths(typed)), right);
+    const Rational exact = Rational::fraction(value, 100);
+    QCOMPARE(Answer::matches(timesPi ? Value::timesPi(exact) : Value(exact), typedNumber(typed)), right);
 }
 
 void ProblemsTest::mistakes_data()
@@ -188,7 +188,7 @@ void ProblemsTest::mistakes()
     QFETCH(QString, said);
 
     const Problem p = problems().make(draw.kind, draw.first, draw.second, draw.third, draw.material);
-    const std::optional<QString> mistake = p.likelyMistake(question, hundredths(typed));
+    const std::optional<QString> mistake = p.likelyMistake(question, typedNumber(typed));
     if (said.isEmpty()) {
         QVERIFY2(!mistake, qPrintable(mistake.value_or(QString())));
         return;
@@ -272,13 +272,15 @@ void ProblemsTest::everyDrawIsASchoolProblem()
                         const Problem p = problems().make(k, first, second, third, material);
                         const QString where = QStringLiteral("%1 %2 %3 %4 %5").arg(k).arg(first).arg(second).arg(third).arg(material);
                         for (const AskedQuestion &q : p.questions) {
-                            const std::optional<qint64> h = q.value.hundredths();
+                            QVERIFY2(q.value.isPlain() || q.value.isPiMultiple(), qPrintable(where + u' ' + q.symbol()));
+                            const Rational factor = q.timesPi() ? q.value.pi() : q.value.plain();
+                            const std::optional<qint64> h = factor.hundredths();
                             QVERIFY2(h && *h > 0, qPrintable(where + u' ' + q.symbol()));
-                            const qint64 largest = q.row->timesPi ? (*h * 314 + 99) / 100 : *h;
+                            const qint64 largest = q.timesPi() ? (*h * 314 + 99) / 100 : *h;
                             QVERIFY2(largest < 10000000, qPrintable(where + u' ' + q.symbol()));
                             QVERIFY2(ItalianNumber::fromHundredths(largest).size() <= 9, qPrintable(where));
-                            if (q.symbol() == u"V" && p.data.hasMaterial())
-                                QVERIFY2(q.value.isWhole(), qPrintable(where));
+                            if (q.symbol() == u"V" && p.hasMaterial())
+                                QVERIFY2(factor.isWhole(), qPrintable(where));
                         }
                         for (const QString &datum : p.dataLines())
                             QVERIFY2(p.text().contains(datum.section(u' ', 2, 2)), qPrintable(where + datum));

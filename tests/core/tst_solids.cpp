@@ -3,13 +3,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "common/ExerciseState.h"
-#include "common/ItalianNumber.h"
 #include "exercises/ConeExercises.h"
 #include "exercises/CylinderExercises.h"
 #include "exercises/PrismExercises.h"
 #include "exercises/PyramidExercises.h"
 #include "exercises/SphereExercises.h"
 #include "exercises/WorkedSolution.h"
+#include "formula/Answer.h"
 #include "frame/AnswerCheck.h"
 
 #include <QTest>
@@ -30,7 +30,7 @@ AnswerCheck::Outcome outcomeOf(const Exercise &e, const QString &typed)
     ExerciseState state;
     state.sngExpected = e.expected;
     state.blnTimesPi = e.timesPi;
-    return AnswerCheck::check(state, typed, QStringLiteral("Esatto")).outcome;
+    return AnswerCheck::check(state, typed, QStringLiteral("Esatto"), e.value).outcome;
 }
 
 } // namespace
@@ -96,7 +96,7 @@ void SolidsTest::checkRow(const ExerciseSet &set)
         QVERIFY2(outcomeOf(e, typed) == AnswerCheck::Outcome::Right, qPrintable(typed));
     QCOMPARE(outcomeOf(e, wrong), AnswerCheck::Outcome::Wrong);
     QCOMPARE(AnswerCheck::wrongVerdict(e.expected, e.timesPi), verdict);
-    QCOMPARE(WorkedSolution::likelyMistake(e, *ItalianNumber::toFloat(wrong)).value_or(QString()), mistake);
+    QCOMPARE(WorkedSolution::likelyMistake(e, *Answer::read(wrong)).value_or(QString()), mistake);
     QCOMPARE(WorkedSolution::working(e), working);
 }
 
@@ -111,20 +111,20 @@ void SolidsTest::prism_data()
     QTest::newRow("lateral, the box's") << 2 << QList{2, 5} << "6|8|5|10" << "Superficie laterale" << ""
         << QStringList{"120"} << "140" << "Sbagliato!! 120"
         << "Hai usato la formula del parallelepipedo: il perimetro di base è a + b + c."
-        << "Sl = (a + b + c) · h = (6 + 8 + 10) · 5 = 120 cmq";
+        << "Sl = (a + b + c) · h = (6 + 8 + 10) · 5 = 24 · 5 = 120 cmq";
     QTest::newRow("total, turned") << 3 << QList{1, 4, 1} << "4|3|4|5" << "Superficie totale" << ""
         << QStringList{"60"} << "48" << "Sbagliato!! 60" << "Hai calcolato la superficie laterale."
-        << "St = (a + b + c) · h + a · b = (4 + 3 + 5) · 4 + 4 · 3 = 60 cmq";
+        << "St = (a + b + c) · h + a · b = (4 + 3 + 5) · 4 + 4 · 3 = 12 · 4 + 4 · 3 = 60 cmq";
     QTest::newRow("hypotenuse") << 4 << QList{2, 5} << "6|8|5|X" << "Ipotenusa" << "" << QStringList{"10"} << "14"
         << "Sbagliato!! 10" << "Hai sommato i cateti: si sommano i loro quadrati."
-        << "c = √(a² + b²) = √(36 + 64) = 10 cm";
+        << "c = √(a² + b²) = √(6² + 8²) = √(36 + 64) = √100 = 10 cm";
     QTest::newRow("height") << 5 << QList{3, 7} << "5|12|X|13" << "Altezza" << "Superficie laterale= 210 cmq"
-        << QStringList{"7"} << "8" << "Sbagliato!! 7" << "" << "h = Sl : (a + b + c) = 210 : 30 = 7 cm";
+        << QStringList{"7"} << "8" << "Sbagliato!! 7" << "" << "h = Sl : (a + b + c) = 210 : (5 + 12 + 13) = 210 : 30 = 7 cm";
     QTest::newRow("leg a") << 6 << QList{3, 7, 1} << "X|5|7|13" << "Cateto a" << "" << QStringList{"12"} << "8"
         << "Sbagliato!! 12" << "Hai sottratto i lati: si sottraggono i loro quadrati."
-        << "a = √(c² − b²) = √(169 − 25) = 12 cm";
+        << "a = √(c² − b²) = √(13² − 5²) = √(169 − 25) = √144 = 12 cm";
     QTest::newRow("leg b") << 7 << QList{2, 5} << "6|X|5|10" << "Cateto b" << "" << QStringList{"8"} << "64"
-        << "Sbagliato!! 8" << "Hai dimenticato la radice quadrata." << "b = √(c² − a²) = √(100 − 36) = 8 cm";
+        << "Sbagliato!! 8" << "Hai dimenticato la radice quadrata." << "b = √(c² − a²) = √(10² − 6²) = √(100 − 36) = √64 = 8 cm";
 }
 
 void SolidsTest::pyramid_data()
@@ -141,11 +141,11 @@ void SolidsTest::pyramid_data()
         << "St = 2 · l · a + l² = 2 · 6 · 5 + 6² = 96 cmq";
     QTest::newRow("apothem, turned") << 4 << QList{1, 1} << "8|X|3|-" << "Apotema" << "" << QStringList{"5"}
         << "7" << "Sbagliato!! 5" << "Hai sommato i cateti: si sommano i loro quadrati."
-        << "a = √((l : 2)² + h²) = √(16 + 9) = 5 cm";
+        << "a = √((l : 2)² + h²) = √((8 : 2)² + 3²) = √(4² + 3²) = √(16 + 9) = √25 = 5 cm";
     QTest::newRow("height") << 5 << QList{2, 0} << "12|10|X|-" << "Altezza" << "" << QStringList{"8"} << "64"
-        << "Sbagliato!! 8" << "Hai dimenticato la radice quadrata." << "h = √(a² − (l : 2)²) = √(100 − 36) = 8 cm";
+        << "Sbagliato!! 8" << "Hai dimenticato la radice quadrata." << "h = √(a² − (l : 2)²) = √(10² − (12 : 2)²) = √(10² − 6²) = √(100 − 36) = √64 = 8 cm";
     QTest::newRow("height from volume") << 6 << QList{1, 0} << "6|X|X|-" << "Altezza" << "Volume = 48 cmc"
-        << QStringList{"4"} << "1" << "Sbagliato!! 4" << "" << "h = 3 · V : l² = 3 · 48 : 36 = 4 cm";
+        << QStringList{"4"} << "1" << "Sbagliato!! 4" << "" << "h = 3 · V : l² = 3 · 48 : 6² = 4 cm";
 }
 
 void SolidsTest::cylinder_data()
@@ -165,13 +165,13 @@ void SolidsTest::cylinder_data()
     QTest::newRow("total without bases") << 3 << QList{3, 5} << "3|-|5|-" << "Superficie totale" << ""
         << QStringList{"48", "150,72"} << "30" << "Sbagliato!! 48π"
         << "Hai calcolato la superficie laterale: mancano le due basi."
-        << "St = 2 · π · r · (r + h) = 2 · π · 3 · (3 + 5) = 48π cmq ≈ 150,72 cmq";
+        << "St = 2 · π · r · (r + h) = 2 · π · 3 · (3 + 5) = 2 · π · 3 · 8 = 48π cmq ≈ 150,72 cmq";
     QTest::newRow("height") << 4 << QList{3, 5} << "3|-|X|-" << "Altezza" << "Volume = 45π cmc" << QStringList{"5"}
         << "1,59" << "Sbagliato!! 5" << "Il dato è già scritto con π: non dividere per 3,14."
         << "h = V : (π · r²) = 45π : (π · 3²) = 45 : 9 = 5 cm";
     QTest::newRow("radius") << 5 << QList{3, 5} << "X|-|5|-" << "Raggio" << "Superficie laterale = 30π cmq"
         << QStringList{"3"} << "6" << "Sbagliato!! 3" << "Hai trovato il diametro: il raggio è la metà."
-        << "r = Sl : (2 · π · h) = 30π : (2 · π · 5) = 30 : 10 = 3 cm";
+        << "r = Sl : (2 · π · h) = 30π : (2 · π · 5) = 30π : 10π = 30 : 10 = 3 cm";
 }
 
 void SolidsTest::cone_data()
@@ -187,16 +187,16 @@ void SolidsTest::cone_data()
     QTest::newRow("total as lateral with 3,14") << 3 << QList{1, 0} << "3|5|4|-" << "Superficie totale" << ""
         << QStringList{"24", "75,36"} << "47,1" << "Sbagliato!! 24π"
         << "Hai calcolato la superficie laterale: manca l'area di base."
-        << "St = π · r · (r + a) = π · 3 · (3 + 5) = 24π cmq ≈ 75,36 cmq";
+        << "St = π · r · (r + a) = π · 3 · (3 + 5) = π · 3 · 8 = 24π cmq ≈ 75,36 cmq";
     QTest::newRow("apothem, turned") << 4 << QList{2, 1} << "8|X|6|-" << "Apotema" << "" << QStringList{"10"} << "14"
         << "Sbagliato!! 10" << "Hai sommato i cateti: si sommano i loro quadrati."
-        << "a = √(r² + h²) = √(64 + 36) = 10 cm";
+        << "a = √(r² + h²) = √(8² + 6²) = √(64 + 36) = √100 = 10 cm";
     QTest::newRow("height") << 5 << QList{3, 0} << "5|13|X|-" << "Altezza" << "" << QStringList{"12"} << "8"
         << "Sbagliato!! 12" << "Hai sottratto i lati: si sottraggono i loro quadrati."
-        << "h = √(a² − r²) = √(169 − 25) = 12 cm";
+        << "h = √(a² − r²) = √(13² − 5²) = √(169 − 25) = √144 = 12 cm";
     QTest::newRow("height from volume") << 6 << QList{1, 0} << "3|X|X|-" << "Altezza" << "Volume = 12π cmc"
         << QStringList{"4"} << "1,27" << "Sbagliato!! 4" << "Il dato è già scritto con π: non dividere per 3,14."
-        << "h = 3 · V : (π · r²) = 3 · 12π : (π · 3²) = 36 : 9 = 4 cm";
+        << "h = 3 · V : (π · r²) = 3 · 12π : (π · 3²) = 3 · 12 : 9 = 4 cm";
 }
 
 void SolidsTest::sphere_data()
@@ -215,10 +215,10 @@ void SolidsTest::sphere_data()
         << "V = 4 : 3 · π · r³ = 4 : 3 · π · 6³ = 288π cmc ≈ 904,32 cmc";
     QTest::newRow("radius from surface") << 3 << QList{5, 1} << "X|-|-|-" << "Raggio" << "Superficie = 100π cmq"
         << QStringList{"5"} << "25" << "Sbagliato!! 5" << "Hai calcolato il quadrato del raggio."
-        << "r = √(S : (4 · π)) = √(100π : 4π) = √25 = 5 cm";
+        << "r = √(S : (4 · π)) = √(100π : (4 · π)) = √(100π : 4π) = √(100 : 4) = √25 = 5 cm";
     QTest::newRow("radius from volume") << 4 << QList{2, 3} << "X|-|-|-" << "Raggio" << "Volume = 288π cmc"
         << QStringList{"6"} << "12" << "Sbagliato!! 6" << "Hai trovato il diametro: il raggio è la metà."
-        << "r = ∛(3 · V : (4 · π)) = ∛(3 · 288π : 4π) = ∛216 = 6 cm";
+        << "r = ∛(3 · V : (4 · π)) = ∛(3 · 288π : (4 · π)) = ∛(3 · 288π : 4π) = ∛(3 · 288 : 4) = ∛216 = 6 cm";
 }
 
 void SolidsTest::everyDrawIsWholeAndFits_data()
@@ -246,7 +246,10 @@ void SolidsTest::everyDrawIsWholeAndFits()
                 for (int t = 0; t <= (set->draws == ExerciseSet::FirstStepAndTurn ? 1 : 0); ++t) {
                     const Exercise e = set->make(kind, qint16(first), qint16(step), qint16(t));
                     const Measures &m = e.measures;
-                    QVERIFY(e.expected >= 1 && e.expected == std::floor(e.expected));
+                    // Whole exactly, not by a division that dropped a remainder.
+                    const Rational factor = e.timesPi ? e.value.pi() : e.value.plain();
+                    QVERIFY2(e.value.isValid() && factor.isWhole() && factor.numerator() >= 1, qPrintable(e.value.text()));
+                    QCOMPARE(e.timesPi || e.value.isPlain(), true);
                     if (rightTriangle) {
                         // The prism's legs a, b and hypotenuse d; the pyramid's
                         // half side a/2, height c and apothem b; the cone's

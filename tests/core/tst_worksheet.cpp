@@ -3,7 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "common/ItalianNumber.h"
-#include "common/PiApproximation.h"
+#include "formula/PiApproximation.h"
 #include "sheets/Worksheet.h"
 
 #include <QRegularExpression>

@@ -37,6 +37,12 @@ private:
     const ProblemRun &run() const { return static_cast<const ProblemDrill &>(m_window->drill()).run(); }
     ExerciseControls c() const { return m_window->controls(); }
     void answer(const QString &typed);
+    // The current question's value as typed: the factor where it has π.
+    QString rightAnswer() const
+    {
+        const Value &v = run().question().value;
+        return (v.hasPi() ? v.pi() : v.plain()).text();
+    }
 
     std::unique_ptr<FakeRandom> m_random;
     std::unique_ptr<ExerciseWindow> m_window;
@@ -75,7 +81,8 @@ void ProblemsWindowTest::problemsAnsweredStepByStep()
             QCOMPARE(c().lblData[i]->isVisibleTo(m_window.get()), i < data.size());
             QCOMPARE(c().lblData[i]->text(), data.value(i));
         }
-        QCOMPARE(c().Image4->picture(), m_window->profile().problemFigures.at(p.kind - 1));
+        QVERIFY(Artwork::named(QString::fromUtf16(p.row().figure)) != Artwork::Picture::None);
+        QCOMPARE(c().Image4->picture(), Artwork::named(QString::fromUtf16(p.row().figure)));
 
         for (int i = 0; i < p.questions.size(); ++i) {
             const AskedQuestion &q = p.questions.at(i);
@@ -87,11 +94,12 @@ void ProblemsWindowTest::problemsAnsweredStepByStep()
 
             // Right and wrong in turn; with π, the factor and then its value with 3,14.
             const bool answerRight = (problem + i) % 2 == 0;
-            QString typed = q.value.text();
-            if (answerRight && q.row->timesPi && i % 4 == 1)
-                typed = ItalianNumber::fromHundredths(*q.value.hundredths() * 314 / 100);
+            const Rational factor = q.timesPi() ? q.value.pi() : q.value.plain();
+            QString typed = factor.text();
+            if (answerRight && q.timesPi() && i % 4 == 1)
+                typed = ItalianNumber::fromHundredths(*factor.hundredths() * 314 / 100);
             if (!answerRight)
-                typed = ItalianNumber::fromHundredths(*q.value.hundredths() + 100);
+                typed = ItalianNumber::fromHundredths(*factor.hundredths() + 100);
             answer(typed);
             if (answerRight) {
                 ++right;
@@ -134,12 +142,13 @@ void ProblemsWindowTest::newGameOrReviewStartsANewProblem()
     const int missed = m_window->state().intMode;
     if (review) {
         // A problem answered with one question wrong: its kind is missed.
-        for (int i = 0; i < run().problem().questions.size(); ++i) {
-            answer(i == 0 ? QStringLiteral("1") : run().question().value.text());
+        const qsizetype questions = run().problem().questions.size(); // the next problem may have more
+        for (int i = 0; i < questions; ++i) {
+            answer(i == 0 ? QStringLiteral("1") : rightAnswer());
             QTest::keyClick(c().cmdNext, Qt::Key_Return);
         }
     }
-    answer(run().question().value.text());
+    answer(rightAnswer());
     QTest::keyClick(c().cmdNext, Qt::Key_Return);
     QCOMPARE(run().current(), 1);
 

@@ -119,7 +119,7 @@ void ToolsTest::sheetOpensOverTheExerciseAndCloses_data()
     QTest::newRow("Cilindro") << ProfileSource(ExerciseProfiles::cylinder)
                               << QStringList{u"V = π · r² · h"_qs, u"r = Sl : (2 · π · h)"_qs, u"π ≈ 3,14"_qs};
     QTest::newRow("Problemi") << ProfileSource(ExerciseProfiles::problems)
-                              << QStringList{u"Formule inverse"_qs, u"1 l = 1 dmc = 1000 cmc"_qs};
+                              << QStringList{u"Formule inverse"_qs, u"Le parti a contatto non fanno parte della superficie totale."_qs};
 }
 
 void ToolsTest::sheetOpensOverTheExerciseAndCloses()

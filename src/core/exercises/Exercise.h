@@ -4,13 +4,24 @@
 
 #pragma once
 
-#include "Solid.h"
+#include "formula/Value.h"
 
 #include <QString>
 #include <QtGlobal>
 #include <array>
 
 struct ExerciseSet;
+
+// The measures written on a solid's figure, one for each of its four places:
+// Lbla shows a, lblb b, Lblalt c and lblc d; each solid says in its table
+// which of its measures stands in which place.
+struct Measures
+{
+    qint16 a = 0;
+    qint16 b = 0;
+    qint16 c = 0;
+    qint16 d = 0;
+};
 
 // The whole numbers a draw may give, from low to high.
 struct DrawRange
@@ -37,7 +48,8 @@ struct Exercise
     QString givenLine; // lblsl; empty when the kind gives nothing beside the figure
     QString question;  // Label5
     QString unit;      // Text1; empty where the window keeps its designed "cm"
-    float expected = 0.0f; // with timesPi, the number that multiplies π
+    Value value;           // what is right, exactly
+    float expected = 0.0f; // the record's sngExpected: with timesPi, the number that multiplies π
     bool timesPi = false;
 
     bool hasGivenLine() const { return !givenLine.isEmpty(); }

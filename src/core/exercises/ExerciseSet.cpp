@@ -8,6 +8,8 @@
 #include "common/NumberFormat.h"
 #include "common/RandomSource.h"
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 QString caption(qint16 measure, bool unknown)
@@ -20,7 +22,52 @@ int between(RandomSource &random, DrawRange range)
     return random.between(range.low, range.high);
 }
 
+// The record keeps 32-bit floats: the value, or with π its factor.
+float recordOf(const Value &v)
+{
+    const Rational r = v.isPlain() ? v.plain() : v.pi();
+    return float(double(r.numerator()) / double(r.denominator()));
+}
+
+qint16 whole(const Value &v)
+{
+    return v.isPlain() && v.plain().isWhole() ? qint16(v.plain().numerator()) : qint16(0);
+}
+
+template <typename List>
+QStringList texts(const List &entries)
+{
+    QStringList out;
+    for (const FormulaEntry *e : entries) {
+        if (e)
+            out << QString::fromUtf16(e->text);
+    }
+    return out;
+}
+
 } // namespace
+
+FormulaSheet SheetTable::sheet() const
+{
+    FormulaSheet f;
+    f.title = QString::fromUtf16(title);
+    f.direct = texts(direct);
+    f.inverse = texts(inverse);
+    f.pythagoras = texts(pythagoras);
+    if (round)
+        f.notes = QStringList{Formulas::piNote()};
+    for (const Meaning &m : own) {
+        if (m.symbol)
+            f.legend << FormulaSheet::Symbol{QString::fromUtf16(m.symbol), QString::fromUtf16(m.meaning)};
+    }
+    QStringList symbols;
+    for (const char16_t *s : common) {
+        if (s)
+            symbols << QString::fromUtf16(s);
+    }
+    f.legend += Formulas::legend(symbols);
+    return f;
+}
 
 const ExerciseKind &ExerciseSet::kind(int number) const
 {
@@ -28,28 +75,67 @@ const ExerciseKind &ExerciseSet::kind(int number) const
     return kinds[number - 1];
 }
 
+Symbols ExerciseSet::measures(const Exercise &e) const
+{
+    return shape.symbols(e.draws[0], e.draws[1], e.draws[2]);
+}
+
+Symbols ExerciseSet::seen(const Exercise &e) const
+{
+    const ExerciseKind &k = kind(e.kind);
+    const Symbols all = measures(e);
+    Symbols seen;
+    for (int place = 0; place < MeasurePlaces; ++place) {
+        if (symbols[place] && (places & (1 << place)) && !(k.unknown & (1 << place))) {
+            const QString symbol = QString::fromUtf16(symbols[place]);
+            seen.insert(symbol, all.value(symbol));
+        }
+    }
+    if (k.given.formula) {
+        const Formula given(*k.given.formula);
+        seen.insert(given.symbol(), given.evaluate(all));
+    }
+    return seen;
+}
+
 Exercise ExerciseSet::make(int number, qint16 first, qint16 step, qint16 t) const
 {
     const ExerciseKind &k = kind(number);
-    const Measures m = shape(first, step, t);
-
     Exercise e;
     e.set = this;
     e.kind = qint16(number);
-    e.measures = m;
-    const qint16 values[MeasurePlaces] = {m.a, m.b, m.c, m.d};
+    e.draws = {first, step, t};
+    const Symbols all = measures(e);
+    const auto at = [&](int place) {
+        return symbols[place] ? whole(all.value(QString::fromUtf16(symbols[place]))) : qint16(0);
+    };
+    e.measures = {at(0), at(1), at(2), at(3)};
+    const qint16 values[MeasurePlaces] = {e.measures.a, e.measures.b, e.measures.c, e.measures.d};
     for (int place = 0; place < MeasurePlaces; ++place) {
         const quint8 bit = quint8(1 << place);
         if (places & bit)
             e.captions[place] = caption(values[place], k.unknown & bit);
     }
     e.question = QString::fromUtf16(k.question);
-    if (k.given)
-        e.givenLine = k.given(m);
+    if (k.given.label) {
+        const Formula given(*k.given.formula);
+        e.givenLine = QString::fromUtf16(k.given.label) + given.evaluate(all).text() + u' '
+            + QString::fromUtf16(k.given.formula->unit);
+    }
     if (k.unit)
         e.unit = QString::fromUtf16(k.unit);
-    e.expected = k.expected(m);
-    e.timesPi = k.has(TimesPi);
+
+    // The answer comes out of what the pupil sees, step by step.
+    Symbols known = seen(e);
+    for (const FormulaEntry *entry : k.steps) {
+        if (!entry)
+            continue;
+        const Formula f(*entry);
+        e.value = f.evaluate(known);
+        known.insert(f.symbol(), e.value);
+    }
+    e.timesPi = e.value.isPiMultiple();
+    e.expected = recordOf(e.value);
     return e;
 }
 
@@ -57,11 +143,10 @@ QString ExerciseSet::kindName(int number) const
 {
     const ExerciseKind &k = kind(number);
     const QString question = QString::fromUtf16(k.question);
-    if (!k.given)
+    if (!k.given.label)
         return question;
     // The given line opens with its quantity: "Superficie laterale= 50 cmq".
-    const Measures sample = shape(qint16(k.first.low), qint16(k.step.low), 0);
-    QString quantity = k.given(sample).section(u'=', 0, 0).trimmed();
+    QString quantity = QString::fromUtf16(k.given.label).section(u'=', 0, 0).trimmed();
     quantity[0] = quantity[0].toLower();
     const bool feminine = quantity.startsWith(u"superficie");
     return question + (feminine ? QStringLiteral(" (data la ") : QStringLiteral(" (dato il ")) + quantity + u')';
@@ -73,9 +158,7 @@ Exercise ExerciseSet::drawOf(int number, RandomSource &random) const
     const qint16 first = qint16(between(random, k.first));
     const qint16 step = draws >= FirstAndStep ? qint16(between(random, k.step)) : qint16(0);
     const qint16 t = draws == FirstStepAndTurn ? qint16(random.between(0, 1)) : qint16(0);
-    Exercise e = make(number, first, step, t);
-    e.draws = {first, step, t};
-    return e;
+    return make(number, first, step, t);
 }
 
 QStringList ExerciseSet::data(const Exercise &exercise) const

@@ -6,6 +6,7 @@
 
 #include "Exercise.h"
 #include "FormulaSheet.h"
+#include "Shape.h"
 
 #include <QList>
 #include <initializer_list>
@@ -24,37 +25,36 @@ enum Place : quint8 {
     PlacesABC = PlaceA | PlaceB | PlaceC,
 };
 
-// What else a kind is, beside its row's functions.
-enum Trait : quint8 {
-    NoTraits = 0,
-    Diagonal = 1, // rounded to one decimal: the diagonal's own slips are looked for too
-    TimesPi = 2,  // the answer is expected · π: the factor or its value with π = 3,14
-    PiGiven = 4,  // the given-data line is written with π
+// What a kind gives beside the figure: "Volume = 45π cmc", the label then
+// the formula's value and unit.
+struct GivenDatum
+{
+    const char16_t *label = nullptr; // "Volume = "; none when nothing is given
+    const FormulaEntry *formula = nullptr;
 };
 
-// One kind of exercise, all of it: what is drawn, what is asked, what is
-// given, what is right and how a teacher works it out.
+// One kind of exercise, one row: what is drawn, what is asked, what is
+// given, and the formulas a teacher works it out with, in turn, from what
+// the pupil sees: the last gives the answer.
 struct ExerciseKind
 {
     DrawRange first;          // the first draw, intNumA
     DrawRange step;           // the second, intNumB, where the solid draws one
     const char16_t *question; // Label5
     quint8 unknown;           // Place bits shown as "X"
-    QString (*given)(const Measures &);   // lblsl; nullptr when nothing is given
-    float (*expected)(const Measures &);  // sngExpected (the factor of π with TimesPi)
-    QString (*working)(const Measures &); // the worked solution
-    const char16_t *unit = nullptr;       // Text1; nullptr keeps the design's
-    quint8 traits = NoTraits;
+    GivenDatum given;         // lblsl
+    std::array<const FormulaEntry *, 2> steps;
+    const char16_t *unit = nullptr; // Text1; nullptr keeps the design's
 
-    bool has(Trait trait) const { return traits & trait; }
+    const FormulaEntry &answer() const { return *(steps[1] ? steps[1] : steps[0]); }
 };
 
-// A quantity of the solid that a pupil may give instead of the asked one;
-// with π, its factor. Some slips belong to a few kinds only (a root left
+// Another formula a pupil may have worked out instead of the asked one,
+// and what it tells. Some slips belong to a few kinds only (a root left
 // out belongs where a root is taken): their kinds as bits, 1 << kind.
 struct LikelyMistake
 {
-    int (*value)(const Measures &);
+    const FormulaEntry *formula;
     const char16_t *text;
     quint32 onlyInKinds = 0; // 0: any kind
 
@@ -69,6 +69,28 @@ constexpr quint32 kinds(std::initializer_list<int> numbers)
     return bits;
 }
 
+// A solid's formula sheet as its rows: the formulas in their sections, the
+// symbols it means its own way ("a" the apothem here, a side there), then
+// those of the common legend it uses.
+struct SheetTable
+{
+    struct Meaning
+    {
+        const char16_t *symbol;
+        const char16_t *meaning;
+    };
+
+    const char16_t *title;
+    std::array<const FormulaEntry *, 6> direct;
+    std::array<const FormulaEntry *, 3> inverse;
+    std::array<const FormulaEntry *, 3> pythagoras;
+    std::array<Meaning, 3> own;
+    std::array<const char16_t *, 8> common;
+    bool round = false; // the note π ≈ 3,14
+
+    FormulaSheet sheet() const;
+};
+
 // A solid's exercises: its kinds, numbered from 1, and how the draws become
 // its measures. The generator of a window is one of these.
 struct ExerciseSet
@@ -81,14 +103,15 @@ struct ExerciseSet
     int kindCount;
     Draws draws;
     quint8 places; // Place bits: where the figure shows a measure
-    Measures (*shape)(qint16 first, qint16 step, qint16 t);
+    Shape shape;
     const LikelyMistake *mistakes; // in the order they are named when two coincide
     int mistakeCount;
-    FormulaSheet (*sheet)(); // the formulas its worked solutions begin with
-    // Each place's symbol on the formula sheet ("r", "h"); null where none.
+    const SheetTable *sheetTable; // the formulas its worked solutions begin with
+    // Each place's symbol ("r", "h"); null where none.
     std::array<const char16_t *, MeasurePlaces> symbols;
 
     const ExerciseKind &kind(int number) const;
+    FormulaSheet sheet() const { return sheetTable->sheet(); }
 
     // The exercise of a kind for the given draws.
     Exercise make(int kind, qint16 first, qint16 step = 0, qint16 t = 0) const;
@@ -108,4 +131,11 @@ struct ExerciseSet
     // The measures on the figure in the sheet's symbols, each once and the
     // unknown as "X": "r = 3 cm", "h = X".
     QStringList data(const Exercise &exercise) const;
+
+    // What the pupil can see: the measures not shown as "X", and the given
+    // datum by its symbol; then each step's result, so that the worked
+    // solution computes from these alone.
+    Symbols seen(const Exercise &exercise) const;
+    // The whole solid's measures by their symbols.
+    Symbols measures(const Exercise &exercise) const;
 };

@@ -25,6 +25,13 @@ inline constexpr Triple All[] = {
 };
 inline constexpr int Count = int(std::size(All));
 
+// Turned about its hypotenuse, a right triangle gives two cones whose
+// radius, the height on the hypotenuse, has two decimals at most only where
+// the hypotenuse divides the legs' product by 100: the multiples of (3, 4, 5)
+// and (7, 24, 25). Their volume is whole, so that the weight can follow it,
+// only for (15, 20, 25), the last.
+inline constexpr Triple AboutHypotenuse[] = {{3, 4, 5}, {6, 8, 10}, {9, 12, 15}, {12, 16, 20}, {7, 24, 25}, {15, 20, 25}};
+
 // The triple numbered from 1, its legs in turn order: (p, q), or (q, p)
 // when turned.
 inline Triple nth(int number, bool turned)

@@ -5,32 +5,25 @@
 #include "WorkedSolution.h"
 
 #include "ExerciseSet.h"
-#include "common/PiApproximation.h"
-
-#include <cmath>
+#include "formula/PiApproximation.h"
+#include "formula/Answer.h"
 
 namespace WorkedSolution {
 
 namespace {
 
-double roundedTo(double value, double places)
+// Near misses of a root rounded to one decimal: cut instead of rounded,
+// rounded too finely, or the root forgotten.
+std::optional<QString> rootSlip(const Formula &f, const Symbols &known, const Rational &answer)
 {
-    return std::round(value * places) / places;
-}
-
-// Near misses of a space diagonal: cut instead of rounded, rounded too
-// finely, or the root forgotten.
-std::optional<QString> diagonalSlip(const Measures &m, float answer)
-{
-    const double squares = Solid::diagonalSquared(m);
-    const double root = std::sqrt(squares);
-    if (answer == float(std::floor(root * 10) / 10))
+    const Rational square = f.square(known);
+    if (answer == square.truncatedSquareRoot(1))
         return QStringLiteral("Hai troncato la diagonale: va arrotondata a un decimale.");
-    for (double places : {100.0, 1000.0}) {
-        if (answer == float(roundedTo(root, places)))
+    for (int places : {2, 3}) {
+        if (answer == square.roundedSquareRoot(places))
             return QStringLiteral("La diagonale va arrotondata a un decimale.");
     }
-    if (answer == float(squares))
+    if (answer == square)
         return QStringLiteral("Hai dimenticato la radice quadrata.");
     return std::nullopt;
 }
@@ -38,65 +31,90 @@ std::optional<QString> diagonalSlip(const Measures &m, float answer)
 // π mixed up: a value worked out with the calculator's π instead of 3,14,
 // or a length divided by 3,14 once more although the datum is already
 // written in π.
-std::optional<QString> piSlip(const Exercise &e, const ExerciseKind &kind, float answer)
+std::optional<QString> piSlip(const Exercise &e, bool piGiven, const Rational &answer)
 {
     if (e.timesPi) {
-        for (double places : {1.0, 10.0, 100.0}) {
-            if (answer == float(roundedTo(e.expected * PiApproximation::Calculator, places)))
+        const Rational withCalculator = e.value.pi() * PiApproximation::calculator();
+        for (int places : {0, 1, 2}) {
+            if (answer == withCalculator.rounded(places))
                 return QStringLiteral("Usa π = 3,14, oppure scrivi solo il numero che moltiplica π.");
         }
     }
-    if (kind.has(PiGiven)) {
-        for (double places : {10.0, 100.0}) {
-            if (answer == float(roundedTo(e.expected * 100.0 / PiApproximation::Hundredths, places)))
+    if (piGiven && e.value.isPlain()) {
+        const Rational dividedAgain = e.value.plain() / PiApproximation::school();
+        for (int places : {1, 2}) {
+            if (answer == dividedAgain.rounded(places))
                 return QStringLiteral("Il dato è già scritto con π: non dividere per 3,14.");
         }
     }
     return std::nullopt;
 }
 
-// The answer is this quantity: its number, or with π that number times 3,14.
-bool gives(const Exercise &e, double value, float answer)
+// Step by step, from what the pupil sees.
+Symbols known(const Exercise &e)
 {
-    if (answer == float(value))
-        return true;
-    return e.timesPi && answer == float(double(PiApproximation::hundredthsOf(qint64(value))) / 100.0);
+    const ExerciseKind &k = e.set->kind(e.kind);
+    Symbols s = e.set->seen(e);
+    for (const FormulaEntry *entry : k.steps) {
+        if (entry && entry != &k.answer()) {
+            const Formula f(*entry);
+            s.insert(f.symbol(), f.evaluate(s));
+        }
+    }
+    return s;
 }
 
 } // namespace
 
 QString working(const Exercise &exercise)
 {
-    return exercise.set->kind(exercise.kind).working(exercise.measures);
+    const ExerciseKind &k = exercise.set->kind(exercise.kind);
+    Symbols s = exercise.set->seen(exercise);
+    QStringList lines;
+    for (const FormulaEntry *entry : k.steps) {
+        if (!entry)
+            continue;
+        const Formula f(*entry);
+        lines << f.worked(s, QString::fromUtf16(entry->unit));
+        s.insert(f.symbol(), f.evaluate(s));
+    }
+    return lines.join(QStringLiteral(", "));
 }
 
-std::optional<QString> likelyMistake(const Exercise &exercise, float answer)
+std::optional<QString> likelyMistake(const Exercise &exercise, const Rational &answer)
 {
-    if (gives(exercise, exercise.expected, answer))
+    if (Answer::matches(exercise.value, answer))
         return std::nullopt;
 
     const ExerciseSet &set = *exercise.set;
     const ExerciseKind &kind = set.kind(exercise.kind);
-    const Measures &m = exercise.measures;
-    if (kind.has(Diagonal)) {
-        if (auto slip = diagonalSlip(m, answer))
+    const Formula asked(kind.answer());
+    const Symbols steps = known(exercise);
+    if (asked.isRounded()) {
+        if (auto slip = rootSlip(asked, steps, answer))
             return slip;
     }
-    if (auto slip = piSlip(exercise, kind, answer))
+    const bool piGiven = kind.given.formula && exercise.set->seen(exercise).value(kind.given.formula->symbol()).hasPi();
+    if (auto slip = piSlip(exercise, piGiven, answer))
         return slip;
+
+    const Symbols all = set.measures(exercise);
     for (int i = 0; i < set.mistakeCount; ++i) {
         if (!set.mistakes[i].appliesTo(exercise.kind))
             continue;
-        const float value = float(set.mistakes[i].value(m));
-        if (value == exercise.expected)
+        Value value = Formula(*set.mistakes[i].formula).evaluate(all);
+        // Where the answer has no π, a quantity with π is compared by its factor.
+        if (!exercise.value.hasPi() && value.isPiMultiple())
+            value = Value(value.pi());
+        if (value == exercise.value)
             continue; // the asked quantity itself, or one equal to it
-        if (gives(exercise, value, answer))
+        if (Answer::matches(value, answer))
             return QString::fromUtf16(set.mistakes[i].text);
     }
     return std::nullopt;
 }
 
-QString afterWrongAnswer(const Exercise &exercise, float answer)
+QString afterWrongAnswer(const Exercise &exercise, const Rational &answer)
 {
     const QString line = working(exercise);
     if (const auto mistake = likelyMistake(exercise, answer))

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QtGlobal>
 #include <optional>
+#include <type_traits>
 
 // A number as a fraction of whole numbers, always in lowest terms with a
 // positive denominator. What a school problem computes (thirds, halves,
@@ -16,7 +17,10 @@
 class Rational
 {
 public:
-    constexpr Rational(qint64 whole = 0) : m_numerator(whole) {}
+    constexpr Rational() = default;
+    // Whole numbers only: a float has no exact place here.
+    template <typename Whole, std::enable_if_t<std::is_integral_v<Whole>, int> = 0>
+    constexpr Rational(Whole whole) : m_numerator(qint64(whole)) {}
 
     static Rational fraction(qint64 numerator, qint64 denominator);
     static Rational invalid() { return Rational(0, 0, Raw); }

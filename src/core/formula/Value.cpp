@@ -4,7 +4,7 @@
 
 #include "Value.h"
 
-#include "common/PiApproximation.h"
+#include "PiApproximation.h"
 
 Rational Value::withSchoolPi() const
 {
@@ -15,7 +15,7 @@ QString Value::text() const
 {
     if (!isValid())
         return QStringLiteral("?");
-    const QString pi = m_pi == Rational(1) ? QStringLiteral("π") : m_pi.text() + u'π';
+    const QString pi = m_pi.text() + u'π';
     if (isPlain())
         return m_plain.text();
     if (m_plain.isZero())

@@ -17,7 +17,9 @@
 class Value
 {
 public:
-    constexpr Value(qint64 whole = 0) : m_plain(whole) {}
+    constexpr Value() = default;
+    template <typename Whole, std::enable_if_t<std::is_integral_v<Whole>, int> = 0>
+    constexpr Value(Whole whole) : m_plain(whole) {}
     Value(Rational plain, Rational pi = 0) : m_plain(plain), m_pi(pi) {}
     static Value timesPi(Rational factor) { return Value(0, factor); }
     static Value invalid() { return Value(Rational::invalid()); }

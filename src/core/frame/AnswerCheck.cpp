@@ -8,25 +8,9 @@
 #include "common/Checked16.h"
 #include "common/ItalianNumber.h"
 #include "common/NumberFormat.h"
-#include "common/PiApproximation.h"
+#include "formula/Answer.h"
 
 #include <cmath>
-
-namespace {
-
-// With π, the factor itself is right, and so is the factor times 3,14
-// written to the hundredth or shorter, compared in whole hundredths.
-bool isRight(const ExerciseState &state, const QString &typed)
-{
-    if (state.sngAnswer == state.sngExpected)
-        return true;
-    if (!state.blnTimesPi || state.sngExpected != std::floor(state.sngExpected))
-        return false;
-    const std::optional<qint64> hundredths = ItalianNumber::toHundredths(typed);
-    return hundredths && *hundredths == PiApproximation::hundredthsOf(qint64(state.sngExpected));
-}
-
-} // namespace
 
 QString AnswerCheck::wrongVerdict(float expected, bool timesPi)
 {
@@ -36,16 +20,14 @@ QString AnswerCheck::wrongVerdict(float expected, bool timesPi)
         + (timesPi ? FrameTexts::pi() : QString());
 }
 
-AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &typed,
-                                       const QString &rightVerdict)
+AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &typed, const QString &rightVerdict,
+                                       const Value &expected)
 {
-    return check(
-        state, typed, rightVerdict, [&state](const QString &text, float) { return isRight(state, text); },
-        wrongVerdict(state.sngExpected, state.blnTimesPi));
+    return check(state, typed, rightVerdict, expected, wrongVerdict(state.sngExpected, state.blnTimesPi));
 }
 
 AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &typed, const QString &rightVerdict,
-                                       const Rule &isRight, const QString &wrongVerdict)
+                                       const Value &expected, const QString &wrongVerdict)
 {
     Result result;
     result.answerText = typed.isEmpty() ? QStringLiteral("0") : typed;
@@ -65,7 +47,8 @@ AnswerCheck::Result AnswerCheck::check(ExerciseState &state, const QString &type
         return result;
     };
 
-    if (isRight(result.answerText, *answer)) {
+    const std::optional<Rational> exact = Answer::read(result.answerText);
+    if (exact && Answer::matches(expected, *exact)) {
         const auto right = checkedAdd16(state.intRight, 1);
         if (!right)
             return full();

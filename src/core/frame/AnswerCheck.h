@@ -5,16 +5,15 @@
 #pragma once
 
 #include "common/ExerciseState.h"
+#include "formula/Value.h"
 
 #include <QString>
-#include <functional>
 #include <optional>
 
 // The check run when the pupil presses Enter in the answer box: reads the
-// typed text as a number, compares it exactly with the expected value (and,
-// where the answer is a number times π, with that number times 3,14 in
-// hundredths), counts it and says what the window must now show. Only what
-// changes is set.
+// typed text as a number into the record, compares the typed decimal
+// exactly with the exact expected value by the one answer rule, counts it
+// and says what the window must now show. Only what changes is set.
 class AnswerCheck
 {
 public:
@@ -36,14 +35,13 @@ public:
         bool nextEnabled = false;       // cmdNext enabled and focused
     };
 
-    static Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict);
-
-    // The same check with another rule for what is right (given the text as
-    // checked and its value) and another wrong verdict: a problem's
-    // questions, whose values are not the record's.
-    using Rule = std::function<bool(const QString &text, float value)>;
-    static Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict, const Rule &isRight,
-                        const QString &wrongVerdict);
+    // An exercise: the wrong verdict writes the record's expected value.
+    static Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict,
+                        const Value &expected);
+    // A problem's question, whose value is not the record's, with its own
+    // wrong verdict.
+    static Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict,
+                        const Value &expected, const QString &wrongVerdict);
 
     // "Sbagliato!! " and the expected value, whole or with its decimals,
     // followed by "π" where it multiplies π.

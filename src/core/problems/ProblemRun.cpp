@@ -4,7 +4,7 @@
 
 #include "ProblemRun.h"
 
-#include "common/ItalianNumber.h"
+#include "formula/Answer.h"
 #include "frame/FrameTexts.h"
 
 using namespace Qt::Literals::StringLiterals;
@@ -48,13 +48,9 @@ QStringList ProblemRun::questionList() const
 AnswerCheck::Result ProblemRun::check(ExerciseState &state, const QString &typed, const QString &rightVerdict)
 {
     const AskedQuestion &q = question();
-    AnswerCheck::Result result = AnswerCheck::check(
-        state, typed, rightVerdict,
-        [this, &q](const QString &text, float) {
-            m_typed = ItalianNumber::toHundredths(text);
-            return m_typed && answersQuestion(q, *m_typed);
-        },
-        FrameTexts::wrongPrefix() + q.valueText());
+    AnswerCheck::Result result =
+        AnswerCheck::check(state, typed, rightVerdict, q.value, FrameTexts::wrongPrefix() + q.valueText());
+    m_typed = Answer::read(result.answerText);
     if (result.outcome == AnswerCheck::Outcome::Right || result.outcome == AnswerCheck::Outcome::Wrong) {
         m_answered = true;
         m_anyWrong = m_anyWrong || result.outcome == AnswerCheck::Outcome::Wrong;

@@ -56,5 +56,5 @@ private:
     int m_current = -1;
     bool m_answered = false; // the current question has been checked
     bool m_anyWrong = false;
-    std::optional<qint64> m_typed; // the last answer, in hundredths
+    std::optional<Rational> m_typed; // the last answer, exactly
 };

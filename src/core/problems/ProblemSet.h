@@ -4,9 +4,11 @@
 
 #pragma once
 
-#include "Exact.h"
 #include "exercises/Exercise.h"
+#include "exercises/ExerciseSet.h"
 #include "exercises/FormulaSheet.h"
+#include "exercises/Shape.h"
+#include "formula/Formula.h"
 
 #include <QHash>
 #include <QList>
@@ -19,17 +21,6 @@ class RandomSource;
 struct ExerciseSet;
 struct ExerciseState;
 
-// The measures of a problem's solid, named by the symbols a pupil writes
-// under "Dati:"; a kind fills those it has. Lengths are whole centimetres.
-struct ProblemData
-{
-    qint64 r = 0, h = 0, hc = 0, l = 0, hp = 0, c1 = 0, c2 = 0, B = 0, b = 0;
-    int material = -1; // into ProblemSet::materials; none below 0
-    Exact ps;          // the material's specific weight, g/cmc
-
-    bool hasMaterial() const { return material >= 0; }
-};
-
 // A material a school problem names, with its specific weight.
 struct Material
 {
@@ -37,49 +28,36 @@ struct Material
     qint64 psTenths;      // 78: 7,8 g/cmc
 };
 
-// One datum of a problem: "r = 6 cm".
-struct ProblemDatum
-{
-    const char16_t *symbol;
-    Exact (*value)(const ProblemData &);
-    const char16_t *unit;
-};
-
-// One question of a problem, all of it: what is asked, in which unit, the
-// formula as a teacher writes it (the worked step puts the numbers into
-// it), and the right value (the number that multiplies π where it has π).
+// One question of a problem, one row: what is asked and the formula that
+// answers it; its symbol, its unit and the worked step are the formula's.
 struct ProblemQuestion
 {
-    const char16_t *symbol; // "a", "St", "V", "C", "P"
-    const char16_t *text;   // "Apotema del cono"
-    const char16_t *unit;   // "cm", "cmq", "cmc", "l", "g"
-    const char16_t *formula; // "a = √(r² + hc²)"
-    Exact (*value)(const ProblemData &);
-    bool timesPi = false;
+    const char16_t *text; // "Apotema del cono"
+    const FormulaEntry *formula;
+
+    QString symbol() const { return formula->symbol(); }
 };
 
-// A value a pupil may give instead of a question's, in the question's own
-// form (with π, its factor), and what it tells.
+// Another formula a pupil may give instead of a question's, and what it
+// tells; it belongs to the question that gives the symbol it gives.
 struct ProblemMistake
 {
-    const char16_t *symbol; // the question it belongs to
-    Exact (*value)(const ProblemData &);
+    const FormulaEntry *formula;
     const char16_t *text;
 };
 
 // One kind of problem, all of it: how its data are drawn, the text, the
-// data, the questions in order and the likely mistakes.
+// figure, the questions in order and the likely mistakes.
 struct ProblemKind
 {
     const char16_t *title; // "Cilindro sormontato da un cono"
-    DrawRange first;       // the draws, in this order; the shape makes the data of them
+    DrawRange first;       // the draws n1, n2, n3
     DrawRange second;
     DrawRange third;
     DrawRange weighedFirst; // the first draw where a material is named; low 0: as first
-    ProblemData (*shape)(int first, int second, int third);
-    const char16_t *text; // as a textbook words it, each datum written "{r}"
-    const ProblemDatum *data;
-    int dataCount;
+    Shape shape;            // the data, from the draws
+    const char16_t *text;   // as a textbook words it, each datum written "{r}"
+    const char16_t *figure; // the picture's name: "problem-cylinder-cone"
     const ProblemQuestion *questions;
     int questionCount;
     const ProblemMistake *mistakes;
@@ -87,21 +65,25 @@ struct ProblemKind
     // The solids it is made of, whose formula sheets the pupil may look at.
     std::array<const ExerciseSet &(*)(), 2> solids;
     bool weighable = true; // a material may be named, and the weight asked last
+    // The symbols it means its own way ("a" a side of the rectangle); the
+    // common legend explains the rest.
+    std::array<SheetTable::Meaning, 2> meanings = {};
 };
 
 // A question as asked in one drawn problem.
 struct AskedQuestion
 {
     const ProblemQuestion *row;
-    Exact value;
+    Value value;
 
-    QString symbol() const { return QString::fromUtf16(row->symbol); }
+    QString symbol() const { return row->symbol(); }
     QString text() const { return QString::fromUtf16(row->text); }
-    QString unit() const { return QString::fromUtf16(row->unit); }
+    QString unit() const { return QString::fromUtf16(row->formula->unit); }
+    bool timesPi() const { return value.hasPi(); }
     // "10", "216π": as the verdict and the question list write it.
-    QString valueText() const;
+    QString valueText() const { return value.text(); }
     // With its unit, and with π its value with 3,14: "216π cmq ≈ 678,24 cmq".
-    QString valueWithUnit() const;
+    QString valueWithUnit() const { return ::valueWithUnit(value, unit()); }
 };
 
 // One drawn problem.
@@ -109,22 +91,26 @@ struct Problem
 {
     const struct ProblemSet *set = nullptr;
     int kind = 0; // numbered from 1
-    ProblemData data;
+    Symbols data;  // the measures by their symbols, with ps where a material is named
+    int material = -1; // into ProblemSet::materials; none below 0
     QList<AskedQuestion> questions;
     std::array<int, 3> draws = {0, 0, 0}; // the three draws it was made of
 
+    bool hasMaterial() const { return material >= 0; }
     const ProblemKind &row() const;
     QString title() const;
     // Each datum's value by its symbol ("r" → "6"), and the material's "ps".
     QHash<QString, QString> dataValues() const;
     QString text() const;       // the kind's text, and the material where there is one
     QStringList dataLines() const; // "r = 6 cm", "ps = 7,8 g/cmc"
-    // "a = √(r² + hc²) = √(6² + 8²) = 10 cm": the formula with the data and
-    // the earlier questions' values put in.
+    // The data, then the values of the questions before the given one.
+    Symbols known(int question) const;
+    // "a = √(r² + hc²) = √(6² + 8²) = √(36 + 64) = √100 = 10 cm": the formula
+    // with the data and the earlier questions' values put in, step by step.
     QString workedStep(int question) const;
-    // What the answer typed (in hundredths) tells, when it is another
-    // quantity of the problem, a π or unit slip: "Hai dimenticato ...".
-    std::optional<QString> likelyMistake(int question, qint64 typedHundredths) const;
+    // What the answer typed tells, when it is another quantity of the
+    // problem, a π or unit slip: "Hai dimenticato ...".
+    std::optional<QString> likelyMistake(int question, const Rational &typed) const;
     // Its own sheet (its questions' formulas, the rules of composite solids,
     // weight and capacity, its symbols), then the sheets of its solids.
     QList<FormulaSheet> formulaSheets() const;
@@ -151,9 +137,7 @@ struct ProblemSet
     // A problem of the kind, weighed or not where the kind may be, drawn
     // from the source as it stands: the draws, then the material.
     Problem drawOf(int kind, bool weighed, RandomSource &random) const;
-};
 
-// An answer to a question: the value itself in hundredths, or with π its
-// factor or its value with π = 3,14 to the hundredth (either hundredth it
-// lies between, the one alone where it is exact), all compared exactly.
-bool answersQuestion(const AskedQuestion &question, qint64 typedHundredths);
+    // The weight asked last wherever a material is named.
+    static const ProblemQuestion &weight();
+};

@@ -13,11 +13,10 @@
 #include "exercises/PyramidExercises.h"
 #include "exercises/SphereExercises.h"
 #include "exercises/WorkedSolution.h"
-#include "exercises/Working.h"
+#include "exercises/ExerciseSet.h"
 #include "frame/FrameTexts.h"
 #include "problems/ProblemKinds.h"
 
-#include <QRegularExpression>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -42,14 +41,13 @@ int kindCount(int choice)
     return choice == ProblemsChoice ? ProblemKinds::set().kindCount : Sets[choice]().kindCount;
 }
 
-// The answer's unit: the kind's own, or the one its working ends with (the
-// windows of the first solids keep a designed "cm" beside every answer).
+// The answer's unit: the kind's own, or its formula's (the windows of the
+// first solids keep a designed "cm" beside every answer).
 QString unitOf(const Exercise &e)
 {
     if (!e.unit.isEmpty())
         return e.unit;
-    static const QRegularExpression last(u"\\b(cm[qc]?)$"_s);
-    return last.match(WorkedSolution::working(e)).captured(1);
+    return QString::fromUtf16(e.set->kind(e.kind).answer().unit);
 }
 
 QString lowerFirst(QString text)
@@ -77,9 +75,7 @@ Item exerciseItem(int number, int choice, const Exercise &e)
     const QString unit = unitOf(e);
     item.questions << u"Calcola: "_s + lowerFirst(e.question);
     item.units << unit;
-    const QString value = e.timesPi ? Working::piResult(int(e.expected), unit)
-                                    : Working::n(e.expected) + u' ' + unit;
-    item.solution = u"%1. %2"_s.arg(number).arg(value);
+    item.solution = u"%1. %2"_s.arg(number).arg(valueWithUnit(e.value, unit));
     item.working << WorkedSolution::working(e);
     return item;
 }

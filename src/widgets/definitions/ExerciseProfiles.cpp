@@ -94,11 +94,6 @@ WindowProfile problems()
                     {13500, 7710}, ExerciseDesign::problems(), Artwork::Picture::None, boxCredits(), {},
                     {u"I solidi"_s, u"Problemi"_s, u"Record di"_s}, ProblemAnswerLength};
     p.problems = &ProblemKinds::set();
-    // In the order of the kinds.
-    p.problemFigures = {Artwork::Picture::CylinderCone, Artwork::Picture::CubePyramid,
-                        Artwork::Picture::HollowCylinder, Artwork::Picture::TriangleAboutLeg,
-                        Artwork::Picture::TriangleAboutHypotenuse, Artwork::Picture::Container,
-                        Artwork::Picture::TrapeziumAboutMajor, Artwork::Picture::TrapeziumAboutMinor};
     return p;
 }
 

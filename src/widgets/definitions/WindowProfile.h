@@ -42,9 +42,8 @@ struct WindowProfile
     int answerLength = 5;             // characters the answer box holds: the longest right answer
 
     // The problems window asks problems instead of exercises, each kind
-    // with its figure.
+    // with the figure its row names.
     const ProblemSet *problems = nullptr;
-    QList<Artwork::Picture> problemFigures = {};
 };
 
 // How a window's definition is had: the choice window lists these.

@@ -84,6 +84,7 @@ QString resourcePath(Picture picture)
     case Picture::Container: return QStringLiteral(":/artwork/problem-container.svg");
     case Picture::TrapeziumAboutMajor: return QStringLiteral(":/artwork/problem-trapezium-major.svg");
     case Picture::TrapeziumAboutMinor: return QStringLiteral(":/artwork/problem-trapezium-minor.svg");
+    case Picture::RectangleAboutSide: return QStringLiteral(":/artwork/problem-rectangle.svg");
     case Picture::Worksheet: return QStringLiteral(":/artwork/worksheet.svg");
     case Picture::Teacher: return QStringLiteral(":/artwork/teacher.svg");
     case Picture::AppIcon: return QStringLiteral(":/artwork/app-icon.svg");
@@ -92,6 +93,16 @@ QString resourcePath(Picture picture)
     case Picture::PencilCursor: return QStringLiteral(":/artwork/pencil-cursor.svg");
     }
     return QString();
+}
+
+Picture named(QStringView name)
+{
+    const QString path = QStringLiteral(":/artwork/") + name.toString() + QStringLiteral(".svg");
+    for (int p = int(Picture::None) + 1; p <= int(Picture::PencilCursor); ++p) {
+        if (resourcePath(Picture(p)) == path)
+            return Picture(p);
+    }
+    return Picture::None;
 }
 
 QIcon icon(Picture picture)

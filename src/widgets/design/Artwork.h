@@ -35,6 +35,7 @@ enum class Picture {
     Container,
     TrapeziumAboutMajor,
     TrapeziumAboutMinor,
+    RectangleAboutSide,
     Worksheet, // the worksheets' button
     Teacher,
     AppIcon,
@@ -44,6 +45,8 @@ enum class Picture {
 };
 
 QString resourcePath(Picture picture);
+// The picture whose file is so named, "problem-cylinder-cone"; None if none.
+Picture named(QStringView name);
 
 QIcon icon(Picture picture);
 

@@ -59,7 +59,7 @@ Pages::Block itemBlock(const Worksheets::Item &item, const QString &header, cons
             figureWidth = std::min(figureHeight * 1.4, area.width() * 0.4);
             if (paint) {
                 figures->painter.paintPicture(painter, QRectF(area.left(), y, figureWidth, figureHeight),
-                                              profile.problemFigures.value(item.problem->kind - 1));
+                                              Artwork::named(QString::fromUtf16(item.problem->row().figure)));
             }
         }
         const qreal left = area.left() + figureWidth + 4 * unit;

@@ -11,6 +11,6 @@
 std::unique_ptr<Drill> makeDrill(const WindowProfile &profile, Artwork::IconCache &icons)
 {
     if (profile.problems)
-        return std::make_unique<ProblemDrill>(*profile.problems, profile.problemFigures, icons);
+        return std::make_unique<ProblemDrill>(*profile.problems, icons);
     return std::make_unique<ExerciseDrill>(*profile.exercises);
 }

@@ -8,6 +8,7 @@
 #include "common/ExerciseState.h"
 #include "exercises/ExerciseSet.h"
 #include "exercises/WorkedSolution.h"
+#include "formula/Answer.h"
 #include "frame/FrameTexts.h"
 
 #include <QLabel>
@@ -68,12 +69,14 @@ void ExerciseDrill::next(ExerciseState &state, RandomSource &random, const QList
 
 AnswerCheck::Result ExerciseDrill::check(ExerciseState &state, const QString &typed, const QString &rightVerdict)
 {
-    return AnswerCheck::check(state, typed, rightVerdict);
+    const AnswerCheck::Result result = AnswerCheck::check(state, typed, rightVerdict, m_exercise.value);
+    m_typed = Answer::read(result.answerText);
+    return result;
 }
 
-QString ExerciseDrill::afterWrongAnswer(const ExerciseState &state) const
+QString ExerciseDrill::afterWrongAnswer(const ExerciseState &) const
 {
-    return WorkedSolution::afterWrongAnswer(m_exercise, state.sngAnswer);
+    return m_typed ? WorkedSolution::afterWrongAnswer(m_exercise, *m_typed) : WorkedSolution::working(m_exercise);
 }
 
 GameResults::Review ExerciseDrill::count(GameResults &results, bool right)

@@ -6,6 +6,9 @@
 
 #include "Drill.h"
 #include "exercises/Exercise.h"
+#include "formula/Rational.h"
+
+#include <optional>
 
 struct ExerciseSet;
 
@@ -31,4 +34,5 @@ public:
 private:
     const ExerciseSet &m_set;
     Exercise m_exercise; // the one on screen, for the worked solution
+    std::optional<Rational> m_typed; // its last answer, for the likely mistake
 };

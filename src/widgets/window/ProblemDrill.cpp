@@ -13,10 +13,9 @@
 #include <QPushButton>
 #include <utility>
 
-ProblemDrill::ProblemDrill(const ProblemSet &set, QList<Artwork::Picture> figures, Artwork::IconCache &icons)
+ProblemDrill::ProblemDrill(const ProblemSet &set, Artwork::IconCache &icons)
     : m_set(set)
     , m_run(set)
-    , m_figures(std::move(figures))
     , m_icons(icons)
 {
 }
@@ -44,13 +43,13 @@ void ProblemDrill::next(ExerciseState &state, RandomSource &random, const QList<
             c.lblData[i]->setText(data.value(i));
             c.lblData[i]->setVisible(i < data.size());
         }
-        c.Image4->setDocument(m_icons.document(m_figures.value(p.kind - 1)));
+        c.Image4->setDocument(m_icons.document(Artwork::named(QString::fromUtf16(p.row().figure))));
     }
     const AskedQuestion &q = m_run.question();
     if (c.Text1->text() != q.unit())
         c.Text1->setText(q.unit());
     if (c.lblPi)
-        c.lblPi->setVisible(q.row->timesPi);
+        c.lblPi->setVisible(q.timesPi());
     c.Label5->setText(m_run.questionLine());
     c.lblQuestions->setText(m_run.questionList().join(u'\n'));
     c.cmdNext->setText(m_run.isLastQuestion() ? ProblemTexts::nextProblem() : ProblemTexts::nextQuestion());

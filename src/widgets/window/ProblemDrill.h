@@ -14,7 +14,7 @@
 class ProblemDrill : public Drill
 {
 public:
-    ProblemDrill(const ProblemSet &set, QList<Artwork::Picture> figures, Artwork::IconCache &icons);
+    ProblemDrill(const ProblemSet &set, Artwork::IconCache &icons);
 
     int kindCount() const override;
     QString kindName(int kind) const override;
@@ -33,6 +33,5 @@ public:
 private:
     const ProblemSet &m_set;
     ProblemRun m_run;
-    QList<Artwork::Picture> m_figures; // by kind, from 1
     Artwork::IconCache &m_icons;
 };

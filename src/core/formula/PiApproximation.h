@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "Rational.h"
+
 #include <QtGlobal>
 
 // π as the school writes it, 3,14, counted in hundredths so that a value
@@ -12,8 +14,11 @@ namespace PiApproximation {
 
 inline constexpr qint64 Hundredths = 314;
 
-// π as a calculator has it: what a pupil who did not use 3,14 worked with.
-inline constexpr double Calculator = 3.14159265358979323846;
+inline Rational school() { return Rational::fraction(Hundredths, 100); }
+
+// π as a calculator has it, to ten decimals: what a pupil who did not use
+// 3,14 worked with, rounded far finer than any answer box holds.
+inline Rational calculator() { return Rational::fraction(31415926536, 10000000000); }
 
 inline qint64 hundredthsOf(qint64 factor) { return factor * Hundredths; }
 
