@@ -24,6 +24,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QRegularExpression>
 #include <QTest>
 #include <memory>
 
@@ -298,8 +299,8 @@ void WindowDesignTest::problemsWindowFits_data()
 }
 
 // The longest texts of the problems: the longest text and question list,
-// with a material, four data, the longest verdict and a worked step after a
-// likely mistake.
+// every kind's data at their longest, with a material, the longest verdict
+// and a worked step after a likely mistake.
 void WindowDesignTest::problemsWindowFits()
 {
     QFETCH(QSize, size);
@@ -314,10 +315,13 @@ void WindowDesignTest::problemsWindowFits()
     }
     c.lblKind->setText(QString::fromUtf16(problems.kind(8).title));
     c.lblText->setText(longest.text());
-    for (int i = 0; i < 4; ++i) {
-        c.lblData[i]->setText(QStringLiteral("ps = 7,8 g/cmc"));
-        c.lblData[i]->show();
-    }
+    const auto showData = [&c](const QStringList &data) {
+        QVERIFY2(data.size() <= int(c.lblData.size()), qPrintable(data.join(u"; ")));
+        for (int i = 0; i < int(c.lblData.size()); ++i) {
+            c.lblData[i]->setText(data.value(i));
+            c.lblData[i]->setVisible(i < data.size());
+        }
+    };
     c.lblQuestions->setText(QStringList{QStringLiteral("1. Lato obliquo del trapezio: 17 cm"),
                                         QStringLiteral("► 2. Superficie totale del solido: 1004,8π cmq"),
                                         QStringLiteral("3. Volume del solido"), QStringLiteral("4. Peso del solido")}
@@ -327,7 +331,16 @@ void WindowDesignTest::problemsWindowFits()
     c.lblSolution->setText(QStringLiteral("Hai contato anche le parti a contatto: non fanno parte della superficie totale.\n")
                            + problems.make(8, 5, 1, 12, 0).workedStep(1));
     c.lblPi->show();
-    checkEverythingInsideAndWhole(*w);
+    // Each kind's data with every datum at its widest: the largest draws, a material.
+    for (int k = 1; k <= problems.kindCount; ++k) {
+        const ProblemKind &kind = problems.kind(k);
+        const Problem p = problems.make(k, kind.first.high, kind.second.high, kind.third.high, kind.weighable ? 0 : -1);
+        QStringList data = p.dataLines();
+        for (QString &line : data)
+            line.replace(QRegularExpression(QStringLiteral("\\d+")), QStringLiteral("888"));
+        showData(data);
+        checkEverythingInsideAndWhole(*w);
+    }
 }
 
 void WindowDesignTest::menusAndStatusBar_data()

@@ -162,11 +162,14 @@ const Control ProblemExtras[] = {
     // name          kind       role              left   top  width height  caption font         fore   back      flags     picture  tool tip screen reader
     {u"lblKind",      K::Label, R::ProblemKind,  {240,  1680, 8040,  435}, u"", Sans12,     Blue,     NoColour, Roomy,    P::None, nullptr, u"Tipo di problema"},
     {u"lblText",      K::Label, R::ProblemText,  {240,  2160, 8040, 1800}, u"", Sans12,     NoColour, NoColour, Roomy | WordWrap, P::None, nullptr, u"Testo del problema"},
-    {u"lblDato1",     K::Label, R::Datum1,       {240,  4080, 1950,  435}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblDato2",     K::Label, R::Datum2,       {2250, 4080, 1950,  435}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblDato3",     K::Label, R::Datum3,       {4260, 4080, 1950,  435}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblDato4",     K::Label, R::Datum4,       {6270, 4080, 2010,  435}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblQuestions", K::Label, R::QuestionList, {240,  4680, 8040, 1560}, u"", Sans12,     NoColour, NoColour, Roomy,    P::None, nullptr, u"Domande del problema"},
+    // The data, three to a row, as many shown as the problem has.
+    {u"lblDato1",     K::Label, R::Datum1,       {240,  4020, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato2",     K::Label, R::Datum2,       {2940, 4020, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato3",     K::Label, R::Datum3,       {5640, 4020, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato4",     K::Label, R::Datum4,       {240,  4440, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato5",     K::Label, R::Datum5,       {2940, 4440, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato6",     K::Label, R::Datum6,       {5640, 4440, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblQuestions", K::Label, R::QuestionList, {240,  4920, 8040, 1500}, u"", Sans12,     NoColour, NoColour, Roomy,    P::None, nullptr, u"Domande del problema"},
     {u"lblPi",        K::Label, R::PiHint,       {8040, 1230, 5400,  435}, u"Scrivi il numero che moltiplica π o usa π = 3,14", Sans8, Maroon, NoColour, Hidden, P::None, nullptr, u"Come scrivere π"},
 };
 

@@ -40,7 +40,7 @@ enum class Role : quint8 {
     // The round solids' line on how an answer with π is written.
     PiHint,
     // The problems: the kind, the text, up to four data, the list of questions.
-    ProblemKind, ProblemText, Datum1, Datum2, Datum3, Datum4, QuestionList,
+    ProblemKind, ProblemText, Datum1, Datum2, Datum3, Datum4, Datum5, Datum6, QuestionList,
 };
 
 // Points as designed; no family means the toolkit's own font.

@@ -87,6 +87,8 @@ void bind(ExerciseControls &c, Design::Role role, QWidget *control)
     case R::Datum2: bind(c.lblData[1], control); break;
     case R::Datum3: bind(c.lblData[2], control); break;
     case R::Datum4: bind(c.lblData[3], control); break;
+    case R::Datum5: bind(c.lblData[4], control); break;
+    case R::Datum6: bind(c.lblData[5], control); break;
     case R::QuestionList: bind(c.lblQuestions, control); break;
     }
 }

@@ -58,7 +58,7 @@ struct ExerciseControls
     // ("r = 6 cm"), and its questions with the current one marked.
     QLabel *lblKind = nullptr;
     QLabel *lblText = nullptr;
-    std::array<QLabel *, 4> lblData = {nullptr, nullptr, nullptr, nullptr};
+    std::array<QLabel *, 6> lblData = {}; // as many as a problem's data: relations, measures, ps
     QLabel *lblQuestions = nullptr;
 
     // The measures' labels in the order of the figure's places, and the
