@@ -8,6 +8,7 @@
 // size; the limits are a second and a megabyte.
 //   tramolo-bench-worksheet [RUNS]
 
+#include "definitions/Catalogue.h"
 #include "printing/PaperOutput.h"
 #include "printing/WorksheetPages.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
     QGuiApplication app(argc, argv);
     const int runs = std::max(1, app.arguments().value(1, QStringLiteral("5")).toInt());
     Worksheets::Request request;
+    request.offered = Catalogue::sources();
     request.choices = {0, 1, 2, 3, 4, 5, 6, 7};
     request.exercises = 40;
     request.versions = 2;

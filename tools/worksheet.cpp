@@ -8,6 +8,7 @@
 //   tramolo-worksheet FILE.pdf NUMBER EXERCISES VERSIONS [CHOICES]
 // CHOICES: the choice window's buttons as digits 0 to 7; all by default.
 
+#include "definitions/Catalogue.h"
 #include "printing/PaperOutput.h"
 #include "printing/WorksheetPages.h"
 
@@ -23,6 +24,7 @@ int main(int argc, char *argv[])
         return 2;
     }
     Worksheets::Request request;
+    request.offered = Catalogue::sources();
     request.number = args[2].toInt();
     request.exercises = args[3].toInt();
     request.versions = args[4].toInt();

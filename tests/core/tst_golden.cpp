@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EverySource.h"
 #include "common/ExerciseState.h"
 #include "common/RandomSource.h"
 #include "exercises/BoxExercises.h"
@@ -143,6 +144,7 @@ QStringList problemRecord(int kind, int seed, const QList<QStringList> &answers)
 QStringList worksheetRecord(int number)
 {
     Worksheets::Request request;
+    request.offered = everySource();
     request.choices = {0, 1, 2, 3, 4, 5, 6};
     request.exercises = 14;
     request.versions = 2;

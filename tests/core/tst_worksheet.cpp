@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EverySource.h"
 #include "common/ItalianNumber.h"
 #include "formula/PiApproximation.h"
 #include "sheets/Worksheet.h"
@@ -14,6 +15,7 @@ namespace {
 Worksheets::Request request(QList<int> choices, int exercises, int versions = 1, int number = 4321)
 {
     Worksheets::Request r;
+    r.offered = everySource();
     r.choices = std::move(choices);
     r.exercises = exercises;
     r.versions = versions;
@@ -105,7 +107,7 @@ void WorksheetTest::everyTickedChoiceAppears()
             const Worksheets::Item &item = version.items[i];
             QVERIFY(choices.contains(item.choice));
             seen << item.choice;
-            const QString solid = Worksheets::solidName(item.choice);
+            const QString solid = everySource().at(item.choice).name();
             const QString heading = item.problem ? u"Esercizio %1 · Problema: "_qs.arg(i + 1)
                                                  : u"Esercizio %1 · %2"_qs.arg(i + 1).arg(solid);
             QVERIFY2(item.heading.startsWith(heading), qPrintable(item.heading));

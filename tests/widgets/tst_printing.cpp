@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "definitions/Catalogue.h"
 #include "FakeRandom.h"
 #include "definitions/ExerciseProfiles.h"
 #include "definitions/StartWindows.h"
@@ -25,6 +26,7 @@ namespace {
 Pages worksheet(int exercises, int versions, bool solutions)
 {
     Worksheets::Request r;
+    r.offered = Catalogue::sources();
     r.choices = {0, 1, 2, 3, 4, 5, 6, 7};
     r.exercises = exercises;
     r.versions = versions;

@@ -5,17 +5,9 @@
 #include "Worksheet.h"
 
 #include "common/RandomSource.h"
-#include "exercises/BoxExercises.h"
-#include "exercises/ConeExercises.h"
-#include "exercises/CubeExercises.h"
-#include "exercises/CylinderExercises.h"
-#include "exercises/PrismExercises.h"
-#include "exercises/PyramidExercises.h"
-#include "exercises/SphereExercises.h"
 #include "exercises/WorkedSolution.h"
 #include "exercises/ExerciseSet.h"
 #include "frame/FrameTexts.h"
-#include "problems/ProblemKinds.h"
 
 #include <utility>
 
@@ -25,20 +17,10 @@ namespace Worksheets {
 
 namespace {
 
-using SetOf = const ExerciseSet &(*)();
-constexpr SetOf Sets[ProblemsChoice] = {CubeExercises::set,     BoxExercises::set,  PrismExercises::set,
-                                        PyramidExercises::set,  CylinderExercises::set, ConeExercises::set,
-                                        SphereExercises::set};
-
 // A source that starts where the number says, whatever the clock.
 RandomSource seeded(qint64 seed)
 {
     return RandomSource([seed] { return seed; });
-}
-
-int kindCount(int choice)
-{
-    return choice == ProblemsChoice ? ProblemKinds::set().kindCount : Sets[choice]().kindCount;
 }
 
 // The answer's unit: the kind's own, or its formula's (the windows of the
@@ -57,13 +39,13 @@ QString lowerFirst(QString text)
     return text;
 }
 
-Item exerciseItem(int number, int choice, const Exercise &e)
+Item exerciseItem(int number, int choice, const QString &name, const Exercise &e)
 {
     Item item;
     item.number = number;
     item.choice = choice;
     item.exercise = e;
-    item.heading = u"Esercizio %1 · %2"_s.arg(number).arg(solidName(choice));
+    item.heading = u"Esercizio %1 · %2"_s.arg(number).arg(name);
     QStringList data;
     for (const QString &datum : e.set->data(e)) {
         if (!datum.endsWith(u" = X"_s))
@@ -80,11 +62,11 @@ Item exerciseItem(int number, int choice, const Exercise &e)
     return item;
 }
 
-Item problemItem(int number, const Problem &p)
+Item problemItem(int number, int choice, const Problem &p)
 {
     Item item;
     item.number = number;
-    item.choice = ProblemsChoice;
+    item.choice = choice;
     item.problem = p;
     item.heading = u"Esercizio %1 · Problema: %2"_s.arg(number).arg(p.title());
     item.text = p.text();
@@ -103,14 +85,24 @@ Item problemItem(int number, const Problem &p)
 
 } // namespace
 
-QString solidName(int choice)
+int Source::kindCount() const
 {
-    return choice == ProblemsChoice ? u"Problemi"_s : Sets[choice]().sheet().title;
+    return exercises ? exercises->kindCount : problems->kindCount;
+}
+
+QString Source::name() const
+{
+    return exercises ? exercises->sheet().title : u"Problemi"_s;
 }
 
 QList<Version> make(const Request &request)
 {
-    if (request.choices.isEmpty())
+    QList<int> ticked;
+    for (int choice : request.choices) {
+        if (choice >= 0 && choice < request.offered.size())
+            ticked << choice;
+    }
+    if (ticked.isEmpty())
         return {};
     const int count = std::clamp(request.exercises, 1, MaxExercises);
 
@@ -119,13 +111,13 @@ QList<Version> make(const Request &request)
     RandomSource mix = seeded(request.number);
     QList<int> choices;
     for (int i = 0; i < count; ++i)
-        choices << request.choices.at(i % request.choices.size());
+        choices << ticked.at(i % ticked.size());
     for (int i = count - 1; i > 0; --i)
         std::swap(choices[i], choices[mix.between(0, i)]);
     QList<int> kinds;
     QList<bool> weighed; // a problem names a material in every version or in none
     for (int choice : std::as_const(choices)) {
-        kinds << mix.between(1, kindCount(choice));
+        kinds << mix.between(1, request.offered.at(choice).kindCount());
         weighed << (mix.between(0, 1) == 1);
     }
 
@@ -135,10 +127,11 @@ QList<Version> make(const Request &request)
         Version version{QChar(u'A' + v), {}};
         for (int i = 0; i < count; ++i) {
             const int choice = choices.at(i);
-            if (choice == ProblemsChoice)
-                version.items << problemItem(i + 1, ProblemKinds::set().drawOf(kinds.at(i), weighed.at(i), numbers));
+            const Source &source = request.offered.at(choice);
+            if (source.problems)
+                version.items << problemItem(i + 1, choice, source.problems->drawOf(kinds.at(i), weighed.at(i), numbers));
             else
-                version.items << exerciseItem(i + 1, choice, Sets[choice]().drawOf(kinds.at(i), numbers));
+                version.items << exerciseItem(i + 1, choice, source.name(), source.exercises->drawOf(kinds.at(i), numbers));
         }
         versions << version;
     }

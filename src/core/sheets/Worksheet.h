@@ -5,6 +5,7 @@
 #pragma once
 
 #include "exercises/Exercise.h"
+#include "exercises/ExerciseSet.h"
 #include "problems/ProblemSet.h"
 
 #include <QList>
@@ -19,17 +20,25 @@
 // same sheet again. Only the texts are made here; the pages are drawn on top.
 namespace Worksheets {
 
-// The eight choices, in the choice window's order: the seven solids, then
-// the problems.
-inline constexpr int ChoiceCount = 8;
-inline constexpr int ProblemsChoice = 7;
 inline constexpr int MaxExercises = 40;
 inline constexpr int MaxVersions = 4;
 inline constexpr int MaxNumber = 99999;
 
+// What an exercise of a sheet is drawn from: a solid's exercises, or the
+// problems.
+struct Source
+{
+    const ExerciseSet *exercises = nullptr;
+    const ProblemSet *problems = nullptr;
+
+    int kindCount() const;
+    QString name() const; // as the sheet heads its exercises: "Cilindro", "Problemi"
+};
+
 struct Request
 {
-    QList<int> choices; // ticked, each 0 .. ChoiceCount - 1
+    QList<Source> offered; // what the teacher may tick, in the choice window's order
+    QList<int> choices;    // ticked, each an index into offered
     int exercises = 12;
     int versions = 1;
     bool solutions = true;
@@ -40,7 +49,7 @@ struct Request
 struct Item
 {
     int number = 0;  // from 1
-    int choice = 0;
+    int choice = 0; // into the request's offered sources
     std::optional<Exercise> exercise; // a solid's exercise, drawn as the window draws its figure
     std::optional<Problem> problem;   // or a problem
     QString heading;      // "Esercizio 3 · Cilindro", "Esercizio 7 · Problema: …"
@@ -60,9 +69,6 @@ struct Version
 
 // The versions of the sheet; none when nothing is ticked.
 QList<Version> make(const Request &request);
-
-// The solid's name as the sheet heads its exercises: "Cilindro".
-QString solidName(int choice);
 
 // The page's texts.
 QString pageHeader(int number, QChar version);  // "Il Tramolo · Scheda n. 123 · Versione A"

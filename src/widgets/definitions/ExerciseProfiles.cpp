@@ -4,6 +4,7 @@
 
 #include "ExerciseProfiles.h"
 
+#include "Catalogue.h"
 #include "ExerciseDesign.h"
 #include "exercises/BoxExercises.h"
 #include "exercises/ConeExercises.h"
@@ -99,7 +100,10 @@ WindowProfile problems()
 
 QList<ProfileSource> all()
 {
-    return {&cube, &box, &prism, &pyramid, &cylinder, &cone, &sphere, &problems};
+    QList<ProfileSource> out;
+    for (const CatalogueEntry &entry : Catalogue::Entries)
+        out << entry.profile;
+    return out;
 }
 
 } // namespace ExerciseProfiles

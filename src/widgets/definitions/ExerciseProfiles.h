@@ -20,7 +20,7 @@ WindowProfile cone();     // Cono
 WindowProfile sphere();   // Sfera
 WindowProfile problems(); // Problemi: composite solids and solids of rotation, step by step
 
-// All of them, in the choice window's order.
+// All of them, in the catalogue's order.
 QList<ProfileSource> all();
 
 } // namespace ExerciseProfiles

@@ -5,7 +5,7 @@
 #include "StartWindows.h"
 
 #include "DesignStyles.h"
-#include "ExerciseProfiles.h"
+#include "Catalogue.h"
 
 QStringList StartWindow::openingCaptions() const
 {
@@ -39,22 +39,29 @@ const Control Splash[] = {
     {u"Label1",            K::Label,  R::None, {2160, 3720, 5415,  255}, u" PREMI IL TASTO ESC PER CONTINUARE",    Arial8,      NoColour, NoColour, KeepsClear},
 };
 
-// The cube button as designed; the other six solids in two rows at its
-// right, the solids with flat faces above, the round ones below; the
-// problems in a row under them all, and beside them the worksheets to
-// print. The order is the focus order.
-const Control Choice[] = {
-    {u"Command3",    K::Button, R::None, {120,    120, 4935, 4695}, u"Cubi",            Toolkit, NoColour, NoColour, HasFocus | LargePicture, P::ChoiceCube},
-    {u"cmdBox",      K::Button, R::None, {5175,   120, 3135, 2287}, u"Parallelepipedo", Toolkit, NoColour, NoColour, LargePicture,            P::Box},
-    {u"cmdPrism",    K::Button, R::None, {8430,   120, 3135, 2287}, u"Prisma",          Toolkit, NoColour, NoColour, LargePicture,            P::Prism},
-    {u"cmdPyramid",  K::Button, R::None, {11685,  120, 3135, 2287}, u"Piramide",        Toolkit, NoColour, NoColour, LargePicture,            P::Pyramid},
-    {u"cmdCylinder", K::Button, R::None, {5175,  2528, 3135, 2287}, u"Cilindro",        Toolkit, NoColour, NoColour, LargePicture,            P::Cylinder},
-    {u"cmdCone",     K::Button, R::None, {8430,  2528, 3135, 2287}, u"Cono",            Toolkit, NoColour, NoColour, LargePicture,            P::Cone},
-    {u"cmdSphere",   K::Button, R::None, {11685, 2528, 3135, 2287}, u"Sfera",           Toolkit, NoColour, NoColour, LargePicture,            P::Sphere},
-    // The problems, below the solids they are made of.
-    {u"cmdProblems", K::Button, R::None, {120,   4936, 9690, 2287}, u"Problemi",         Toolkit, NoColour, NoColour, LargePicture,            P::CylinderCone},
-    {u"cmdWorksheets", K::Button, R::None, {9930, 4936, 4890, 2287}, u"Schede da stampare", Toolkit, NoColour, NoColour, LargePicture,        P::Worksheet},
+// Where the catalogue's buttons lie, in its order: the cube button as
+// designed; the other six solids in two rows at its right, the solids with
+// flat faces above, the round ones below; the problems in a row under them
+// all, and beside them the worksheets to print. The order is the focus order.
+struct ChoicePlace
+{
+    QRect twips;
+    quint16 flags;
 };
+const ChoicePlace ChoicePlaces[] = {
+    {{120,    120, 4935, 4695}, HasFocus | LargePicture},
+    {{5175,   120, 3135, 2287}, LargePicture},
+    {{8430,   120, 3135, 2287}, LargePicture},
+    {{11685,  120, 3135, 2287}, LargePicture},
+    {{5175,  2528, 3135, 2287}, LargePicture},
+    {{8430,  2528, 3135, 2287}, LargePicture},
+    {{11685, 2528, 3135, 2287}, LargePicture},
+    {{120,   4936, 9690, 2287}, LargePicture},
+};
+static_assert(std::size(ChoicePlaces) == Catalogue::Count, "a place for every window of the catalogue");
+
+const Control WorksheetsButton{u"cmdWorksheets", K::Button, R::None, {9930, 4936, 4890, 2287}, u"Schede da stampare",
+                         Toolkit, NoColour, NoColour, LargePicture, P::Worksheet};
 
 } // namespace
 
@@ -67,17 +74,17 @@ StartWindow splash()
 
 StartWindow choice()
 {
+    QList<Control> controls;
+    QList<StartWindow::Opening> openings;
+    for (int i = 0; i < Catalogue::Count; ++i) {
+        const CatalogueEntry &e = Catalogue::Entries[i];
+        controls << Control{e.button, K::Button, R::None, ChoicePlaces[i].twips, e.caption, Toolkit, NoColour, NoColour,
+                            ChoicePlaces[i].flags, e.picture};
+        openings << StartWindow::Opening{e.button, e.profile};
+    }
+    controls << WorksheetsButton;
     return {QStringLiteral("scelte"), QStringLiteral("Clicca per iniziare") + QString(26, u' '), {14940, 7344},
-            {0, 0, 14940, 7344}, Lavender, QList<Control>(std::begin(Choice), std::end(Choice)),
-            {{u"Command3", &ExerciseProfiles::cube},
-             {u"cmdBox", &ExerciseProfiles::box},
-             {u"cmdPrism", &ExerciseProfiles::prism},
-             {u"cmdPyramid", &ExerciseProfiles::pyramid},
-             {u"cmdCylinder", &ExerciseProfiles::cylinder},
-             {u"cmdCone", &ExerciseProfiles::cone},
-             {u"cmdSphere", &ExerciseProfiles::sphere},
-             {u"cmdProblems", &ExerciseProfiles::problems}},
-            u"cmdWorksheets"};
+            {0, 0, 14940, 7344}, Lavender, controls, openings, u"cmdWorksheets"};
 }
 
 } // namespace StartWindows

@@ -4,6 +4,8 @@
 
 #include "WorksheetDialog.h"
 
+#include "definitions/Catalogue.h"
+
 #include "PaperOutput.h"
 #include "PrintTexts.h"
 #include "WorksheetPages.h"
@@ -80,6 +82,7 @@ WorksheetDialog::WorksheetDialog(const QStringList &captions, int number, QWidge
 Worksheets::Request WorksheetDialog::request() const
 {
     Worksheets::Request r;
+    r.offered = Catalogue::sources();
     for (int i = 0; i < m_choices.size(); ++i) {
         if (m_choices[i]->isChecked())
             r.choices << i;
