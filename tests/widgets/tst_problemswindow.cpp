@@ -16,6 +16,8 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSet>
+#include <QSvgRenderer>
 #include <QTest>
 #include <memory>
 
@@ -32,6 +34,7 @@ private slots:
     void newGameOrReviewStartsANewProblem_data();
     void newGameOrReviewStartsANewProblem();
     void resultsByKindOfProblem();
+    void everyKindNamesAFigure();
 
 private:
     const ProblemRun &run() const { return static_cast<const ProblemDrill &>(m_window->drill()).run(); }
@@ -179,6 +182,21 @@ void ProblemsWindowTest::resultsByKindOfProblem()
     QVERIFY(!m_window->resultsPanel()->reviewButton()->isEnabled());
     m_window->results_Click();
     QCOMPARE(QApplication::focusWidget(), c().cmdNext);
+}
+
+// Each kind's row names a picture the program has, and no two kinds share one.
+void ProblemsWindowTest::everyKindNamesAFigure()
+{
+    const ProblemSet &problems = *m_window->profile().problems;
+    QSet<Artwork::Picture> seen;
+    for (int k = 1; k <= problems.kindCount; ++k) {
+        const QString name = QString::fromUtf16(problems.kind(k).figure);
+        const Artwork::Picture picture = Artwork::named(name);
+        QVERIFY2(picture != Artwork::Picture::None, qPrintable(name));
+        QVERIFY2(!seen.contains(picture), qPrintable(name));
+        seen << picture;
+        QVERIFY2(Artwork::Document(picture).renderer().isValid(), qPrintable(name));
+    }
 }
 
 QTEST_MAIN(ProblemsWindowTest)
