@@ -151,7 +151,7 @@ void FormulaTableTest::problems()
     QVERIFY(k.figure && *k.figure);
     for (const FormulaEntry *m : k.shape.measures)
         expectReadable(m);
-    QList<bool> mistakeDiffers(k.mistakeCount, false);
+    QList<bool> mistakeDiffers(k.mistakes.count, false);
     for (int material = -1; material < (k.weighable ? set.materialCount : 0); ++material) {
         const DrawRange firsts = material >= 0 && k.weighedFirst.low > 0 ? k.weighedFirst : k.first;
         for (int first = firsts.low; first <= firsts.high; ++first) {
@@ -170,7 +170,7 @@ void FormulaTableTest::problems()
                         const Rational typed = asked.value.isPiMultiple() ? asked.value.pi() : asked.value.plain();
                         QVERIFY2(Answer::matches(asked.value, typed), qPrintable(where + f.text()));
                         QVERIFY2(!p.likelyMistake(q, typed), qPrintable(where + f.text()));
-                        for (int i = 0; i < k.mistakeCount; ++i) {
+                        for (int i = 0; i < k.mistakes.count; ++i) {
                             const Formula slip(*k.mistakes[i].formula);
                             QVERIFY2(slip.isValid(), qPrintable(slip.text()));
                             if (slip.symbol() == asked.symbol())
@@ -181,7 +181,7 @@ void FormulaTableTest::problems()
             }
         }
     }
-    for (int i = 0; i < k.mistakeCount; ++i)
+    for (int i = 0; i < k.mistakes.count; ++i)
         QVERIFY2(mistakeDiffers[i], qPrintable(QString::fromUtf16(k.mistakes[i].formula->text)));
 }
 

@@ -199,9 +199,6 @@ constexpr Solids CubeAndPyramid{CubeExercises::set, PyramidExercises::set};
 constexpr Solids ConeAlone{ConeExercises::set, nullptr};
 constexpr Solids CylinderAlone{CylinderExercises::set, nullptr};
 
-template <typename T, std::size_t N>
-constexpr int count(const T (&)[N]) { return int(N); }
-
 constexpr DrawRange SmallTriple{1, 5};
 constexpr DrawRange AnyTriple{1, Triples::Count};
 constexpr DrawRange EitherLeg{0, 1};
@@ -209,33 +206,29 @@ constexpr DrawRange None{0, 0};
 constexpr DrawRange Same{0, 0};
 constexpr int HypotenuseTriples = int(std::size(Triples::AboutHypotenuse));
 
-#define ROWS(questions, mistakes) questions, count(questions), mistakes, count(mistakes)
-
 constexpr ProblemKind Kinds[] = {
     {u"Cilindro sormontato da un cono", SmallTriple, EitherLeg, {2, 12}, Same, CylinderWithCone,
-     CylinderWithConeText, u"problem-cylinder-cone", ROWS(CylinderConeQuestions, CylinderConeMistakes), CylinderAndCone},
+     CylinderWithConeText, u"problem-cylinder-cone", CylinderConeQuestions, CylinderConeMistakes, CylinderAndCone},
     {u"Cubo sormontato da una piramide quadrangolare regolare", SmallTriple, None, None, Same, CubeWithPyramid,
-     CubeWithPyramidText, u"problem-cube-pyramid", ROWS(CubePyramidQuestions, CubePyramidMistakes), CubeAndPyramid},
+     CubeWithPyramidText, u"problem-cube-pyramid", CubePyramidQuestions, CubePyramidMistakes, CubeAndPyramid},
     {u"Cilindro con una cavità conica", SmallTriple, EitherLeg, {1, 6}, Same, HollowCylinder, HollowCylinderText,
-     u"problem-hollow-cylinder", ROWS(HollowCylinderQuestions, HollowCylinderMistakes), CylinderAndCone},
+     u"problem-hollow-cylinder", HollowCylinderQuestions, HollowCylinderMistakes, CylinderAndCone},
     {u"Triangolo rettangolo che ruota intorno a un cateto", AnyTriple, EitherLeg, None, Same, TurnedTriangle,
-     AboutLegText, u"problem-triangle-leg", ROWS(AboutLegQuestions, AboutLegMistakes), ConeAlone},
+     AboutLegText, u"problem-triangle-leg", AboutLegQuestions, AboutLegMistakes, ConeAlone},
     {u"Triangolo rettangolo che ruota intorno all'ipotenusa", {1, HypotenuseTriples}, EitherLeg, None,
      {HypotenuseTriples, HypotenuseTriples}, TriangleAboutHypotenuse, AboutHypotenuseText,
-     u"problem-triangle-hypotenuse", ROWS(AboutHypotenuseQuestions, AboutHypotenuseMistakes), ConeAlone},
+     u"problem-triangle-hypotenuse", AboutHypotenuseQuestions, AboutHypotenuseMistakes, ConeAlone},
     {u"Recipiente cilindrico", {3, 15}, {1, 4}, None, Same, Container, ContainerText, u"problem-container",
-     ROWS(ContainerQuestions, ContainerMistakes), CylinderAlone, false},
+     ContainerQuestions, ContainerMistakes, CylinderAlone, false},
     {u"Trapezio rettangolo che ruota intorno alla base maggiore", SmallTriple, EitherLeg, {2, 12}, Same, Trapezium,
-     AboutMajorText, u"problem-trapezium-major", ROWS(AboutMajorQuestions, AboutMajorMistakes), CylinderAndCone},
+     AboutMajorText, u"problem-trapezium-major", AboutMajorQuestions, AboutMajorMistakes, CylinderAndCone},
     {u"Trapezio rettangolo che ruota intorno alla base minore", SmallTriple, EitherLeg, {2, 12}, Same, Trapezium,
-     AboutMinorText, u"problem-trapezium-minor", ROWS(AboutMinorQuestions, AboutMinorMistakes), CylinderAndCone},
+     AboutMinorText, u"problem-trapezium-minor", AboutMinorQuestions, AboutMinorMistakes, CylinderAndCone},
     {u"Rettangolo che ruota intorno a un lato", {1, 10}, {1, 12}, None, Same, Rectangle, RectangleText,
-     u"problem-rectangle", ROWS(RectangleQuestions, RectangleMistakes), CylinderAlone, true,
+     u"problem-rectangle", RectangleQuestions, RectangleMistakes, CylinderAlone, true,
      {{{u"a", u"lato che ruota: raggio del cilindro"}, {u"b", u"lato sull'asse: altezza del cilindro"}}}},
 };
 static_assert(std::size(Kinds) == KindCount);
-
-#undef ROWS
 
 // Specific weights as school books give them.
 constexpr Material Materials[] = {

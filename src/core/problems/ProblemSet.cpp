@@ -110,13 +110,13 @@ std::optional<QString> Problem::likelyMistake(int question, const Rational &type
     }
     const ProblemKind &k = row();
     const Symbols values = known(question);
-    for (int i = 0; i < k.mistakeCount; ++i) {
-        const Formula slip(*k.mistakes[i].formula);
+    for (const ProblemMistake &mistake : k.mistakes) {
+        const Formula slip(*mistake.formula);
         if (slip.symbol() != q.symbol())
             continue;
         const Value value = slip.evaluate(values);
         if (value != q.value && Answer::matches(value, typed))
-            return QString::fromUtf16(k.mistakes[i].text);
+            return QString::fromUtf16(mistake.text);
     }
     if (q.row == &Weight && Answer::matches(q.value / Value(1000), typed))
         return u"Hai scritto il peso in kg: va dato in grammi (1 kg = 1000 g)."_s;
@@ -181,7 +181,7 @@ Problem ProblemSet::make(int number, int first, int second, int third, int mater
     for (const QString &symbol : k.shape.measureSymbols())
         p.data.insert(symbol, drawn.value(symbol));
     bool hasVolume = false;
-    for (int i = 0; i < k.questionCount; ++i) {
+    for (int i = 0; i < k.questions.count; ++i) {
         const Formula f(*k.questions[i].formula);
         p.questions.append({&k.questions[i], f.evaluate(p.known(i))});
         hasVolume = hasVolume || f.symbol() == u"V"_s;

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include "common/Rows.h"
 #include "exercises/Exercise.h"
 #include "exercises/ExerciseSet.h"
 #include "exercises/FormulaSheet.h"
@@ -58,10 +59,8 @@ struct ProblemKind
     Shape shape;            // the data, from the draws
     const char16_t *text;   // as a textbook words it, each datum written "{r}"
     const char16_t *figure; // the picture's name: "problem-cylinder-cone"
-    const ProblemQuestion *questions;
-    int questionCount;
-    const ProblemMistake *mistakes;
-    int mistakeCount;
+    Rows<ProblemQuestion> questions;
+    Rows<ProblemMistake> mistakes;
     // The solids it is made of, whose formula sheets the pupil may look at.
     std::array<const ExerciseSet &(*)(), 2> solids;
     bool weighable = true; // a material may be named, and the weight asked last
