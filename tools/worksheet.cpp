@@ -29,8 +29,14 @@ int main(int argc, char *argv[])
     request.exercises = args[3].toInt();
     request.versions = args[4].toInt();
     const QString choices = args.value(5, QStringLiteral("01234567"));
-    for (QChar c : choices)
-        request.choices << c.digitValue();
+    for (QChar c : choices) {
+        // A choice the catalogue does not hold is left out, and said.
+        const int choice = c.digitValue();
+        if (choice >= 0 && choice < request.offered.size())
+            request.choices << choice;
+        else
+            QTextStream(stderr) << "scelta ignorata: " << c << '\n';
+    }
     const Pages pages = WorksheetPages::make(request, Worksheets::make(request));
     const std::optional<QString> failure = PaperOutput::savePdf(args[1], pages, QStringLiteral("Scheda"));
     if (failure) {
