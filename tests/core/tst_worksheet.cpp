@@ -165,6 +165,10 @@ void WorksheetTest::nothingTickedNothingDrawn()
     const auto versions = Worksheets::make(request({0}, 500, 9));
     QCOMPARE(versions.size(), Worksheets::MaxVersions);
     QCOMPARE(versions.first().items.size(), Worksheets::MaxExercises);
+    // A choice past what is offered is left out; with no other, nothing is drawn.
+    QVERIFY(Worksheets::make(request({8, -1}, 12)).isEmpty());
+    for (const Worksheets::Item &item : Worksheets::make(request({42, 4, 8}, 6)).first().items)
+        QCOMPARE(item.choice, 4);
 }
 
 QTEST_APPLESS_MAIN(WorksheetTest)
