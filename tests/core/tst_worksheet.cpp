@@ -167,7 +167,9 @@ void WorksheetTest::nothingTickedNothingDrawn()
     QCOMPARE(versions.first().items.size(), Worksheets::MaxExercises);
     // A choice past what is offered is left out; with no other, nothing is drawn.
     QVERIFY(Worksheets::make(request({8, -1}, 12)).isEmpty());
-    for (const Worksheets::Item &item : Worksheets::make(request({42, 4, 8}, 6)).first().items)
+    const QList<Worksheets::Version> past = Worksheets::make(request({42, 4, 8}, 6));
+    QCOMPARE(past.first().items.size(), 6);
+    for (const Worksheets::Item &item : past.first().items)
         QCOMPARE(item.choice, 4);
 }
 
