@@ -100,6 +100,8 @@ void AnswerCheckTest::verdict_data()
     QTest::newRow("diagonal unrounded") << 8.7f << "8,66" << int(O::Wrong) << "Sbagliato!! 8,7";
     QTest::newRow("half without leading zero") << 0.5f << "1" << int(O::Wrong) << "Sbagliato!! ,5";
     QTest::newRow("whole with comma right") << 5.0f << "5,0" << int(O::Right) << Right;
+    // Read exactly: a float would take this for 2744.
+    QTest::newRow("far decimal is wrong") << 2744.0f << "2744,0001" << int(O::Wrong) << "Sbagliato!! 2744";
 }
 
 void AnswerCheckTest::verdict()
