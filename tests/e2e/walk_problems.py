@@ -57,6 +57,10 @@ def values(kind, d):
             surface, volume = h * h + 2 * h * B + h * side, h * h * B - cone
         found = {"Lato obliquo del trapezio": (side, False), "Superficie totale del solido": (surface, True),
                  "Volume del solido": (volume, True)}
+    elif kind == "Rettangolo che ruota intorno a un lato":
+        a = d.get("a")
+        found = {"Superficie laterale del cilindro": (2 * a * b, True),
+                 "Superficie totale del solido": (2 * a * (a + b), True), "Volume del solido": (a * a * b, True)}
     else:
         raise AssertionError("a kind of problem the walk does not know: " + kind)
     if "ps" in d:

@@ -30,8 +30,7 @@ SHEETS = [
     ("Sfera", "Ripassiamo le formule della sfera",
      ["V = 4 : 3 · π · r³", "r = √(S : (4 · π))", "r = ∛(3 · V : (4 · π))"]),
     ("Problemi", "Problemi di geometria solida",
-     ["Formule inverse", "Le parti a contatto non fanno parte della superficie totale.",
-      "1 l = 1 dmc = 1000 cmc"]),
+     ["Formule inverse", "Le parti a contatto non fanno parte della superficie totale.", "Legenda"]),
 ]
 
 READING = "Lettura in corso…"
