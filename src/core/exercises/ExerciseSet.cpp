@@ -98,6 +98,18 @@ Symbols ExerciseSet::seen(const Exercise &e) const
     return seen;
 }
 
+Symbols ExerciseSet::worked(const Exercise &e) const
+{
+    Symbols known = seen(e);
+    for (const FormulaEntry *entry : kind(e.kind).steps) {
+        if (entry) {
+            const Formula f(*entry);
+            known.insert(f.symbol(), f.evaluate(known));
+        }
+    }
+    return known;
+}
+
 Exercise ExerciseSet::make(int number, qint16 first, qint16 step, qint16 t) const
 {
     const ExerciseKind &k = kind(number);
@@ -126,14 +138,7 @@ Exercise ExerciseSet::make(int number, qint16 first, qint16 step, qint16 t) cons
         e.unit = QString::fromUtf16(k.unit);
 
     // The answer comes out of what the pupil sees, step by step.
-    Symbols known = seen(e);
-    for (const FormulaEntry *entry : k.steps) {
-        if (!entry)
-            continue;
-        const Formula f(*entry);
-        e.value = f.evaluate(known);
-        known.insert(f.symbol(), e.value);
-    }
+    e.value = worked(e).value(k.answer().symbol());
     e.timesPi = e.value.isPiMultiple();
     e.expected = recordOf(e.value);
     return e;

@@ -133,9 +133,11 @@ struct ExerciseSet
     QStringList data(const Exercise &exercise) const;
 
     // What the pupil can see: the measures not shown as "X", and the given
-    // datum by its symbol; then each step's result, so that the worked
-    // solution computes from these alone.
+    // datum by its symbol.
     Symbols seen(const Exercise &exercise) const;
+    // What is seen, then each step's result in turn: the worked solution
+    // computes from these alone, and the last is the answer.
+    Symbols worked(const Exercise &exercise) const;
     // The whole solid's measures by their symbols.
     Symbols measures(const Exercise &exercise) const;
 };

@@ -50,20 +50,6 @@ std::optional<QString> piSlip(const Exercise &e, bool piGiven, const Rational &a
     return std::nullopt;
 }
 
-// Step by step, from what the pupil sees.
-Symbols known(const Exercise &e)
-{
-    const ExerciseKind &k = e.set->kind(e.kind);
-    Symbols s = e.set->seen(e);
-    for (const FormulaEntry *entry : k.steps) {
-        if (entry && entry != &k.answer()) {
-            const Formula f(*entry);
-            s.insert(f.symbol(), f.evaluate(s));
-        }
-    }
-    return s;
-}
-
 } // namespace
 
 QString working(const Exercise &exercise)
@@ -89,12 +75,12 @@ std::optional<QString> likelyMistake(const Exercise &exercise, const Rational &a
     const ExerciseSet &set = *exercise.set;
     const ExerciseKind &kind = set.kind(exercise.kind);
     const Formula asked(kind.answer());
-    const Symbols steps = known(exercise);
+    const Symbols steps = set.worked(exercise);
     if (asked.isRounded()) {
         if (auto slip = rootSlip(asked, steps, answer))
             return slip;
     }
-    const bool piGiven = kind.given.formula && exercise.set->seen(exercise).value(kind.given.formula->symbol()).hasPi();
+    const bool piGiven = kind.given.formula && steps.value(kind.given.formula->symbol()).hasPi();
     if (auto slip = piSlip(exercise, piGiven, answer))
         return slip;
 

@@ -8,7 +8,7 @@
 
 Rational Value::withSchoolPi() const
 {
-    return m_plain + m_pi * Rational::fraction(PiApproximation::Hundredths, 100);
+    return m_plain + m_pi * PiApproximation::school();
 }
 
 QString Value::text() const
