@@ -232,6 +232,11 @@ void FormulasTest::spoken_data()
     QTest::newRow("surfaces") << "St = Sl + 2p" << "superficie totale uguale a superficie laterale più perimetro";
     QTest::newRow("brackets pause") << "Sl = 2·(a + b)·c" << "superficie laterale uguale a 2 per, a più b, per c";
     QTest::newRow("marker") << "► 2. Volume" << "2. Volume";
+    QTest::newRow("a fraction") << "d1 = 3/4 · d2" << "d1 uguale a tre quarti per d2";
+    QTest::newRow("a fraction of one part") << "è 1/2 del raggio" << "è un mezzo del raggio";
+    QTest::newRow("a fraction in the text") << "la maggiore è i 7/6 della minore" << "la maggiore è i sette sesti della minore";
+    QTest::newRow("no fraction past nine") << "12/15" << "12 / 15";
+    QTest::newRow("kg") << "P = 5,4 kg" << "P uguale a 5 virgola 4 chilogrammi";
 }
 
 void FormulasTest::spoken()

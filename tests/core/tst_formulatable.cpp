@@ -157,17 +157,27 @@ void FormulaTableTest::problems()
         for (int first = firsts.low; first <= firsts.high; ++first) {
             for (int second = k.second.low; second <= k.second.high; ++second) {
                 for (int third = k.third.low; third <= k.third.high; ++third) {
-                    const Problem p = set.make(kind, first, second, third, material);
-                    const QString where = u"draws %1 %2 %3 %4: "_s.arg(first).arg(second).arg(third).arg(material);
+                  for (int wording = 0; wording < 4 * RelationCount; ++wording) {
+                    // Every relation, with either measure of the pair as x, the weight in g and in kg.
+                    const Problem p = set.make(kind, first, second, third, material,
+                                               {Relation(wording % RelationCount), wording / RelationCount % 2 == 1,
+                                                wording / RelationCount / 2 == 1});
+                    if (wording > 0 && p.pair && p.pair->relation() == Relation::ByValue && !p.hasMaterial())
+                        continue;
+                    const QString where = u"draws %1 %2 %3 %4 wording %5: "_s.arg(first).arg(second).arg(third).arg(material).arg(wording);
                     const QSet<QString> meanings = explained(p.formulaSheets());
                     for (int q = 0; q < p.questions.size(); ++q) {
                         const AskedQuestion &asked = p.questions.at(q);
-                        const Formula f(*asked.row->formula);
-                        QVERIFY2(f.isValid(), qPrintable(f.text()));
-                        for (const QString &symbol : f.uses())
-                            QVERIFY2(meanings.contains(symbol), qPrintable(where + symbol + u" in "_s + f.text()));
+                        const Formula &f = asked.steps.constLast().formula;
+                        for (const ProblemStep &step : asked.steps) {
+                            QVERIFY2(step.formula.isValid(), qPrintable(step.formula.text()));
+                            for (const QString &symbol : step.formula.uses())
+                                QVERIFY2(meanings.contains(symbol), qPrintable(where + symbol + u" in "_s + f.text()));
+                        }
                         QVERIFY2(schoolValue(asked.value, -1), qPrintable(where + f.text() + u" = "_s + asked.value.text()));
-                        const Rational typed = asked.value.isPiMultiple() ? asked.value.pi() : asked.value.plain();
+                        const Rational typed = asked.value.isPiMultiple()   ? asked.value.pi()
+                                               : asked.withSchoolPiOnly() ? asked.value.withSchoolPi()
+                                                                          : asked.value.plain();
                         QVERIFY2(Answer::matches(asked.value, typed), qPrintable(where + f.text()));
                         QVERIFY2(!p.likelyMistake(q, typed), qPrintable(where + f.text()));
                         for (int i = 0; i < k.mistakes.count; ++i) {
@@ -177,6 +187,7 @@ void FormulaTableTest::problems()
                                 mistakeDiffers[i] = mistakeDiffers[i] || slip.evaluate(p.known(q)) != asked.value;
                         }
                     }
+                  }
                 }
             }
         }

@@ -219,7 +219,7 @@ void writeRecord(const QString &path)
             all << u"# "_s + heading << exercisesNow(w.set(), kind, recorded(heading));
         }
     }
-    for (int kind = 1; kind <= 8; ++kind) {
+    for (int kind = 1; kind <= ProblemKinds::KindCount; ++kind) {
         const QString heading = u"Problemi %1"_s.arg(kind);
         all << u"# "_s + heading << problemsNow(kind, recorded(heading));
     }
@@ -266,7 +266,7 @@ void GoldenTest::exercises()
 void GoldenTest::problems_data()
 {
     QTest::addColumn<int>("kind");
-    for (int kind = 1; kind <= 8; ++kind)
+    for (int kind = 1; kind <= ProblemKinds::KindCount; ++kind)
         QTest::addRow("%d", kind) << kind;
 }
 

@@ -68,6 +68,22 @@ QString number(QStringView whole, QStringView decimals)
     return said + u' ' + decimals.mid(zeros).toString();
 }
 
+// A fraction of terms from 1 to 9 by its Italian name: "un terzo", "tre
+// quarti", "cinque mezzi"; none for others.
+QString fraction(QStringView numerator, int denominator)
+{
+    static const char16_t *const Numerals[] = {u"un", u"due", u"tre", u"quattro", u"cinque", u"sei", u"sette", u"otto", u"nove"};
+    // The denominator's name, of one part and of more.
+    static const char16_t *const Parts[][2] = {{u"mezzo", u"mezzi"},   {u"terzo", u"terzi"},     {u"quarto", u"quarti"},
+                                               {u"quinto", u"quinti"}, {u"sesto", u"sesti"},     {u"settimo", u"settimi"},
+                                               {u"ottavo", u"ottavi"}, {u"nono", u"noni"}};
+    bool ok = false;
+    const int n = numerator.toInt(&ok);
+    if (!ok || n < 1 || n > 9 || denominator < 2 || denominator > 9)
+        return {};
+    return QString::fromUtf16(Numerals[n - 1]) + u' ' + QString::fromUtf16(Parts[denominator - 2][n == 1 ? 0 : 1]);
+}
+
 class Reader
 {
 public:
@@ -120,6 +136,16 @@ private:
             say(u"perimetro");
             m_lastNumber.clear();
             return;
+        }
+        // "3/4": a fraction, said by its name, "tre quarti".
+        if (decimals.isEmpty() && m_at + 1 < m_text.size() && m_text[m_at] == u'/' && isDigit(m_text[m_at + 1])
+            && !(m_at + 2 < m_text.size() && isDigit(m_text[m_at + 2]))) {
+            if (const QString name = fraction(whole, m_text[m_at + 1].digitValue()); !name.isEmpty()) {
+                m_at += 2;
+                say(name);
+                m_lastNumber.clear();
+                return;
+            }
         }
         say(number(whole, decimals));
         m_lastNumber = decimals.isEmpty() ? whole.toString() : QString();

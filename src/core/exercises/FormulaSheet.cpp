@@ -60,6 +60,8 @@ constexpr Meaning Common[] = {
     {u"S", u"superficie della sfera"},
     {u"V", u"volume"},
     {u"d", u"diagonale"},
+    {u"d1", u"diagonale minore"},
+    {u"d2", u"diagonale maggiore"},
     {u"h", u"altezza"},
     {u"r", u"raggio"},
     {u"π", u"pi greco"},

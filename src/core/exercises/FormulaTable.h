@@ -43,6 +43,22 @@ inline constexpr E TrapeziumHeight{u"h = t1", u"cm"};
 inline constexpr E MinorBase{u"b = n3", u"cm"};
 inline constexpr E MajorBase{u"B = n3 + t2", u"cm"};
 inline constexpr E SecondSideDrawn{u"b = n2", u"cm"};
+inline constexpr E HalfMinorDiagonal{u"d1 = 2 · t1", u"cm"};
+inline constexpr E HalfMajorDiagonal{u"d2 = 2 · t2", u"cm"};
+inline constexpr E HeightThird{u"h = t3", u"cm"};
+inline constexpr E MajorBaseByLeg{u"B = n2 + 2 · t1", u"cm"};
+inline constexpr E MajorBaseAboveThird{u"B = n3 + 2 · t1", u"cm"};
+inline constexpr E SlantHypotenuse{u"l = t3", u"cm"};
+inline constexpr E BaseTwiceLeg{u"b = 2 · t1", u"cm"};
+inline constexpr E RadiusInThrees{u"r = 3 · n1", u"cm"};
+inline constexpr E EdgeInFives{u"l = 5 · n1", u"cm"};
+inline constexpr E HoleRadius{u"r = n2", u"cm"};
+inline constexpr E LengthInTens{u"a = 10 · n1", u"cm"};
+inline constexpr E WidthInFives{u"b = 5 · n2", u"cm"};
+inline constexpr E HeightInFives{u"c = 5 · n3", u"cm"};
+inline constexpr E CubeOfFirstSquare{u"a = n3 · n1²", u"cm"};
+inline constexpr E CubeOfSecondSquare{u"b = n3 · n2²", u"cm"};
+inline constexpr E CubeOfProduct{u"c = n3 · n1 · n2", u"cm"};
 } // namespace Measure
 
 namespace Cube {
@@ -180,6 +196,43 @@ inline constexpr E RectangleLateral{u"Sl = 2 · π · a · b", u"cmq"};
 inline constexpr E RectangleSurface{u"St = 2 · π · a · (a + b)", u"cmq"};
 inline constexpr E RectangleVolume{u"V = π · a² · b", u"cmc"};
 inline constexpr E Weight{u"P = V · ps", u"g"};
+inline constexpr E WeightInKg{u"P = V · ps : 1000", u"kg"};
+inline constexpr E RhombusSide{u"l = √((d1 : 2)² + (d2 : 2)²)", u"cm"};
+inline constexpr E RhombusArea{u"Ab = d1 · d2 : 2", u"cmq"};
+inline constexpr E RhombusLateral{u"Sl = 4 · l · h", u"cmq"};
+inline constexpr E PrismTotal{u"St = Sl + 2 · Ab", u"cmq"};
+inline constexpr E PrismVolume{u"V = Ab · h", u"cmc"};
+inline constexpr E InscribedRadius{u"r = 2 · Ab : 2p", u"cm"};
+inline constexpr E RhombusPyramidApothem{u"a = √(h² + r²)", u"cm"};
+inline constexpr E RhombusPyramidSurface{u"St = Ab + 2p · a : 2", u"cmq"};
+inline constexpr E PyramidVolume{u"V = Ab · h : 3", u"cmc"};
+inline constexpr E TrapeziumHeight{u"ht = √(l² − ((B − b) : 2)²)", u"cm"};
+inline constexpr E TrapeziumArea{u"Ab = (B + b) · ht : 2", u"cmq"};
+inline constexpr E TrapeziumPerimeter{u"2p = B + b + 2 · l", u"cm"};
+inline constexpr E PrismSurfaceOfPerimeter{u"St = 2p · h + 2 · Ab", u"cmq"};
+inline constexpr E TriangleHeight{u"ht = √(l² − (b : 2)²)", u"cm"};
+inline constexpr E TriangleArea{u"Ab = b · ht : 2", u"cmq"};
+inline constexpr E TrianglePrismSurface{u"St = (b + 2 · l) · h + 2 · Ab", u"cmq"};
+inline constexpr E BoxAndPyramidSurface{u"St = l² + 4 · l · h + 2 · l · a", u"cmq"};
+inline constexpr E BoxPlusPyramid{u"V = l² · h + l² · hp : 3", u"cmc"};
+inline constexpr E HemisphereSurface{u"Ss = 2 · π · r²", u"cmq"};
+inline constexpr E CylinderAndHemisphereSurface{u"St = π · r² + 2 · π · r · h + Ss", u"cmq"};
+inline constexpr E CylinderPlusHemisphere{u"V = π · r² · h + 2 · π · r³ : 3", u"cmc"};
+inline constexpr E ConeAndHemisphereSurface{u"St = π · r · a + 2 · π · r²", u"cmq"};
+inline constexpr E ConePlusHemisphere{u"V = π · r² · hc : 3 + 2 · π · r³ : 3", u"cmc"};
+inline constexpr E HoledCubeSurface{u"St = 6 · l² − 2 · π · r² + 2 · π · r · l", u"cmq"};
+inline constexpr E HoledCubeVolume{u"V = l³ − π · r² · l", u"cmc"};
+inline constexpr E AboutMajorIsoscelesSurface{u"St = 2 · π · ht · b + 2 · π · ht · l", u"cmq"};
+inline constexpr E AboutMajorIsoscelesVolume{u"V = π · ht² · b + 2 · π · ht² · ((B − b) : 2) : 3", u"cmc"};
+inline constexpr E AboutMinorIsoscelesSurface{u"St = 2 · π · ht · B + 2 · π · ht · l", u"cmq"};
+inline constexpr E AboutMinorIsoscelesVolume{u"V = π · ht² · B − 2 · π · ht² · ((B − b) : 2) : 3", u"cmc"};
+inline constexpr E TurnedRhombusSurface{u"St = 2 · π · (d1 : 2) · l", u"cmq"};
+inline constexpr E TurnedRhombusVolume{u"V = 2 · π · (d1 : 2)² · (d2 : 2) : 3", u"cmc"};
+inline constexpr E TurnedTriangleSurface{u"St = 2 · π · ht · l", u"cmq"};
+inline constexpr E TurnedTriangleVolume{u"V = 2 · π · ht² · (b : 2) : 3", u"cmc"};
+inline constexpr E GlassSurface{u"Sv = a · b + 2 · c · (a + b)", u"cmq"};
+inline constexpr E BoxVolume{u"V = a · b · c", u"cmc"};
+inline constexpr E WaterWeight{u"Pa = C", u"kg"};
 
 // The slips between the formulas.
 inline constexpr E ConeLegsAdded{u"a = r + hc"};
@@ -220,6 +273,73 @@ inline constexpr E AboutMinorAdded{u"V = π · h² · B + π · h² · (B − b)
 inline constexpr E AboutMinorNoThird{u"V = π · h² · B − π · h² · (B − b)"};
 inline constexpr E RectangleOneBase{u"St = 2 · π · a · b + π · a²"};
 inline constexpr E RectangleSidesSwapped{u"V = π · b² · a"};
+inline constexpr E RhombusSideWholeDiagonals{u"l = √(d1² + d2²)"};
+inline constexpr E RhombusAreaNoHalf{u"Ab = d1 · d2"};
+inline constexpr E PrismOneBase{u"St = Sl + Ab"};
+inline constexpr E InscribedRadiusNoDouble{u"r = Ab : 2p"};
+inline constexpr E RhombusPyramidApothemAdded{u"a = h + r"};
+inline constexpr E RhombusSideForApothem{u"St = Ab + 2p · l : 2"};
+inline constexpr E RhombusPyramidHeightForApothem{u"St = Ab + 2p · h : 2"};
+inline constexpr E TrapeziumHeightWholeDifference{u"ht = √(l² − (B − b)²)"};
+inline constexpr E TrapeziumAreaNoHalf{u"Ab = (B + b) · ht"};
+inline constexpr E TrapeziumOneSlant{u"2p = B + b + l"};
+inline constexpr E PrismSurfaceOneBase{u"St = 2p · h + Ab"};
+inline constexpr E TriangleAreaNoHalf{u"Ab = b · ht"};
+inline constexpr E TrianglePrismOneBase{u"St = (b + 2 · l) · h + Ab"};
+inline constexpr E TrianglePrismOneSlant{u"St = (b + l) · h + 2 · Ab"};
+inline constexpr E BoxPyramidJoined{u"St = 2 · l² + 4 · l · h + 2 · l · a"};
+inline constexpr E BoxPyramidHeightForApothem{u"St = l² + 4 · l · h + 2 · l · hp"};
+inline constexpr E BoxPlusPyramidNoThird{u"V = l² · h + l² · hp"};
+inline constexpr E WholeSphereSurface{u"Ss = 4 · π · r²"};
+inline constexpr E CylinderHemisphereJoined{u"St = 2 · π · r² + 2 · π · r · h + Ss"};
+inline constexpr E CylinderPlusWholeSphere{u"V = π · r² · h + 4 · π · r³ : 3"};
+inline constexpr E ConeHemisphereJoined{u"St = π · r² + π · r · a + 2 · π · r²"};
+inline constexpr E ConeAndWholeSphere{u"St = π · r · a + 4 · π · r²"};
+inline constexpr E ConeHemisphereHeightForApothem{u"St = π · r · hc + 2 · π · r²"};
+inline constexpr E ConePlusHemisphereNoThird{u"V = π · r² · hc + 2 · π · r³ : 3"};
+inline constexpr E ConePlusWholeSphere{u"V = π · r² · hc : 3 + 4 · π · r³ : 3"};
+inline constexpr E HoleCirclesKept{u"St = 6 · l² + 2 · π · r · l"};
+inline constexpr E HoleLateralForgotten{u"St = 6 · l² − 2 · π · r²"};
+inline constexpr E HoleAdded{u"V = l³ + π · r² · l"};
+inline constexpr E AboutMajorIsoscelesJoined{u"St = 2 · π · ht² + 2 · π · ht · b + 2 · π · ht · l"};
+inline constexpr E AboutMajorIsoscelesOneCone{u"St = 2 · π · ht · b + π · ht · l"};
+inline constexpr E AboutMajorIsoscelesNoThird{u"V = π · ht² · b + 2 · π · ht² · ((B − b) : 2)"};
+inline constexpr E AboutMinorIsoscelesBasesKept{u"St = 2 · π · ht² + 2 · π · ht · B"};
+inline constexpr E AboutMinorIsoscelesAdded{u"V = π · ht² · B + 2 · π · ht² · ((B − b) : 2) : 3"};
+inline constexpr E AboutMinorIsoscelesNoThird{u"V = π · ht² · B − 2 · π · ht² · ((B − b) : 2)"};
+inline constexpr E TurnedRhombusDiagonalForRadius{u"St = 2 · π · d1 · l"};
+inline constexpr E TurnedRhombusNoThird{u"V = 2 · π · (d1 : 2)² · (d2 : 2)"};
+inline constexpr E TurnedTriangleBasesKept{u"St = 2 · π · ht² + 2 · π · ht · l"};
+inline constexpr E TurnedTriangleNoThird{u"V = 2 · π · ht² · (b : 2)"};
+inline constexpr E TriangleHeightWholeBase{u"ht = √(l² − b²)"};
+inline constexpr E GlassWithLid{u"Sv = 2 · a · b + 2 · c · (a + b)"};
+inline constexpr E WaterWeightInGrams{u"Pa = V"};
+inline constexpr E CubeEdgeByThree{u"l = V : 3"};
 } // namespace Composite
+
+// How a pair of measures given by a relation is found, by the method of the
+// segments: x and y stand for the pair's symbols and become them; x = m/n · y,
+// s is their sum, k the larger less the smaller, u one of the equal parts.
+namespace Relation {
+inline constexpr E PartOfSum{u"u = s : (m + n)", u"cm"};
+inline constexpr E PartOfDifferenceAbove{u"u = k : (m − n)", u"cm"};
+inline constexpr E PartOfDifferenceBelow{u"u = k : (n − m)", u"cm"};
+inline constexpr E XOfParts{u"x = m · u", u"cm"};
+inline constexpr E YOfParts{u"y = n · u", u"cm"};
+inline constexpr E LargerOfSum{u"x = (s + k) : 2", u"cm"};
+inline constexpr E SmallerOfSum{u"y = (s − k) : 2", u"cm"};
+inline constexpr E FractionOfY{u"x = m · y : n", u"cm"};
+
+// The slips.
+inline constexpr E XOfSumByDenominator{u"x = m · s : n"};
+inline constexpr E YOfSumByNumerator{u"y = n · s : m"};
+inline constexpr E XOfDifferenceByDenominator{u"x = m · k : n"};
+inline constexpr E YOfDifferenceByNumerator{u"y = n · k : m"};
+inline constexpr E XIsOnePart{u"x = u"};
+inline constexpr E YIsOnePart{u"y = u"};
+inline constexpr E LargerNoHalf{u"x = s + k"};
+inline constexpr E SmallerNoHalf{u"y = s − k"};
+inline constexpr E FractionUpsideDown{u"x = n · y : m"};
+} // namespace Relation
 
 } // namespace FormulaTable

@@ -11,11 +11,11 @@
 
 // How the draws become a figure's measures, as data: the draws are n1, n2
 // and n3; where a right triangle of whole sides is drawn (n1 picks it, n2 or
-// n3 says whether its legs are turned), t1 and t2 are its legs and t3 its
+// n3 says whether its legs are turned, or they are taken as listed), t1 and t2 are its legs and t3 its
 // hypotenuse; then each measure is a formula of those: "l = 2 · t1".
 struct Shape
 {
-    enum TripleDraw : quint8 { NoTriple, TurnedBySecond, TurnedByThird };
+    enum TripleDraw : quint8 { NoTriple, TurnedBySecond, TurnedByThird, AsListed };
 
     static constexpr int MostMeasures = 6;
 

@@ -32,6 +32,20 @@ inline constexpr int Count = int(std::size(All));
 // only for (15, 20, 25), the last.
 inline constexpr Triple AboutHypotenuse[] = {{3, 4, 5}, {6, 8, 10}, {9, 12, 15}, {12, 16, 20}, {7, 24, 25}, {15, 20, 25}};
 
+// The right triangles whose first leg is a multiple of 3, so that a
+// hemisphere of that radius has a volume of two decimals at most.
+inline constexpr Triple FirstLegOfThree[] = {{3, 4, 5},   {6, 8, 10},  {12, 5, 13},  {9, 12, 15},
+                                             {12, 9, 15}, {15, 8, 17}, {12, 16, 20}, {24, 7, 25}};
+
+// A pyramid on a rhombus: the half diagonals p < q (a multiple of (3, 4, 5),
+// so that the radius of the circle inscribed in the base, p · q : (p² + q²)^½,
+// has two decimals at most) and a whole height r whose apothem, taken over
+// that radius, has two decimals at most too.
+inline constexpr Triple RhombusPyramids[] = {
+    {3, 4, 1},  {3, 4, 7},   {6, 8, 2},    {6, 8, 9},    {6, 8, 14},   {9, 12, 3},  {9, 12, 21},
+    {12, 16, 4}, {12, 16, 18}, {12, 16, 28}, {15, 20, 5}, {15, 20, 9}, {15, 20, 16}, {15, 20, 35},
+};
+
 // The triple numbered from 1, its legs in turn order: (p, q), or (q, p)
 // when turned.
 inline Triple nth(int number, bool turned)

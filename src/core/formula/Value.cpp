@@ -20,6 +20,8 @@ QString Value::text() const
         return m_plain.text();
     if (m_plain.isZero())
         return pi;
+    if (m_pi.isNegative())
+        return m_plain.text() + QStringLiteral(" − ") + (Rational(0) - m_pi).text() + u'π';
     return m_plain.text() + QStringLiteral(" + ") + pi;
 }
 

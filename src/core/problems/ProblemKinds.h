@@ -15,6 +15,6 @@ namespace ProblemKinds {
 
 const ProblemSet &set();
 
-inline constexpr int KindCount = 9;
+inline constexpr int KindCount = 23;
 
 } // namespace ProblemKinds

@@ -39,7 +39,7 @@ QStringList ProblemRun::questionList() const
         const AskedQuestion &q = m_problem.questions.at(i);
         QString line = u"%1. %2"_s.arg(i + 1).arg(q.text());
         if (i < m_current || (i == m_current && m_answered))
-            line += u": "_s + q.valueText() + u' ' + q.unit();
+            line += u": "_s + (q.withSchoolPiOnly() ? q.valueWithUnit() : q.valueText() + u' ' + q.unit());
         lines << (i == m_current ? u"► "_s : QString()) + line;
     }
     return lines;

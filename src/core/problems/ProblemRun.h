@@ -40,7 +40,8 @@ public:
     QString questionLine() const;
     // Every question numbered; those answered with their value, the
     // current one marked: "1. Apotema del cono: 10 cm", "► 2. Superficie
-    // totale del solido".
+    // totale del solido"; a value with a plain and a π part exactly, then
+    // with 3,14: "600 + 18π cmq ≈ 656,52 cmq".
     QStringList questionList() const;
 
     // Checks the current question and counts it in the record's scores.

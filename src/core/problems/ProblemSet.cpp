@@ -18,21 +18,42 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The weight is asked last wherever a material is named: the volume found
-// before it, times the specific weight.
-constexpr ProblemQuestion Weight{u"Peso del solido", &FormulaTable::Composite::Weight};
+constexpr QLatin1StringView Pair("{coppia}");
 
 int between(RandomSource &random, DrawRange range)
 {
     return random.between(range.low, range.high);
 }
 
-} // namespace
-
-const ProblemQuestion &ProblemSet::weight()
+ProblemStep step(const FormulaEntry &entry)
 {
-    return Weight;
+    return {Formula(entry), QString::fromUtf16(entry.unit)};
 }
+
+// The weight is asked last wherever a material is named: the volume found
+// before it, times the specific weight, in grams or in kg.
+AskedQuestion weightQuestion(bool kilograms)
+{
+    using namespace FormulaTable::Composite;
+    AskedQuestion q{u"Peso del solido"_s, {step(kilograms ? WeightInKg : Weight)}, {}, {}, {}};
+    q.slips << (kilograms ? ProblemSlip{Formula(Weight), u"Hai espresso il peso in grammi: 1 kg = 1000 g."_s}
+                          : ProblemSlip{Formula(WeightInKg), u"Hai espresso il peso in kg: 1 kg = 1000 g."_s});
+    return q;
+}
+
+// Each step worked in turn over what is known; the value is the last's.
+void work(AskedQuestion &q, const Symbols &known)
+{
+    Symbols values = known;
+    for (const ProblemStep &s : std::as_const(q.steps)) {
+        q.value = s.formula.evaluate(values);
+        values.insert(s.formula.symbol(), q.value);
+        q.found.insert(s.formula.symbol(), q.value);
+    }
+    q.found.insert(q.symbol(), q.carried());
+}
+
+} // namespace
 
 const ProblemKind &Problem::row() const
 {
@@ -57,24 +78,32 @@ QHash<QString, QString> Problem::dataValues() const
 QString Problem::text() const
 {
     QString t = QString::fromUtf16(row().text);
+    if (pair)
+        t.replace(Pair, pair->sentence());
     const QHash<QString, QString> values = dataValues();
     for (auto v = values.cbegin(); v != values.cend(); ++v)
         t.replace(u'{' + v.key() + u'}', v.value());
     if (hasMaterial()) {
-        t += u" Il solido è di %1 (ps = %2 g/cmc)."_s.arg(QString::fromUtf16(set->materials[material].name),
-                                                         data.value(u"ps"_s).text());
+        const bool kilograms = questions.constLast().unit() == u"kg"_s;
+        t += u" Il solido è di %1 (ps = %2 g/cmc); esprimi il peso in %3."_s.arg(
+            QString::fromUtf16(set->materials[material].name), data.value(u"ps"_s).text(),
+            kilograms ? u"kg"_s : u"grammi"_s);
     }
     return t;
 }
 
 QStringList Problem::dataLines() const
 {
+    const MeasurePair &p = row().pair;
     QStringList lines;
     for (const FormulaEntry *measure : row().shape.measures) {
-        if (measure) {
-            const QString symbol = measure->symbol();
+        if (!measure)
+            continue;
+        const QString symbol = measure->symbol();
+        if (pair && symbol == QStringView(p.symbols[0]))
+            lines << pair->dataLines();
+        else if (!pair || symbol != QStringView(p.symbols[1]))
             lines << symbol + u" = "_s + data.value(symbol).text() + u' ' + QString::fromUtf16(measure->unit);
-        }
     }
     if (hasMaterial())
         lines << u"ps = "_s + data.value(u"ps"_s).text() + u" g/cmc"_s;
@@ -85,14 +114,20 @@ Symbols Problem::known(int question) const
 {
     Symbols values = data;
     for (int i = 0; i < question; ++i)
-        values.insert(questions[i].symbol(), questions[i].value);
+        values.insert(questions[i].found);
     return values;
 }
 
 QString Problem::workedStep(int question) const
 {
     const AskedQuestion &q = questions.at(question);
-    return Formula(*q.row->formula).worked(known(question), q.unit());
+    Symbols values = known(question);
+    QStringList lines;
+    for (const ProblemStep &s : q.steps) {
+        lines << s.formula.worked(values, s.unit);
+        values.insert(s.formula.symbol(), s.formula.evaluate(values));
+    }
+    return lines.join(u", "_s);
 }
 
 std::optional<QString> Problem::likelyMistake(int question, const Rational &typed) const
@@ -108,18 +143,15 @@ std::optional<QString> Problem::likelyMistake(int question, const Rational &type
                 return u"Usa π = 3,14, oppure scrivi solo il numero che moltiplica π."_s;
         }
     }
-    const ProblemKind &k = row();
-    const Symbols values = known(question);
-    for (const ProblemMistake &mistake : k.mistakes) {
-        const Formula slip(*mistake.formula);
-        if (slip.symbol() != q.symbol())
-            continue;
-        const Value value = slip.evaluate(values);
-        if (value != q.value && Answer::matches(value, typed))
-            return QString::fromUtf16(mistake.text);
+    // A slip may start from what the steps before the last have found.
+    Symbols values = known(question);
+    for (qsizetype i = 0; i + 1 < q.steps.size(); ++i)
+        values.insert(q.steps[i].formula.symbol(), q.steps[i].formula.evaluate(values));
+    for (const ProblemSlip &slip : q.slips) {
+        const Value value = slip.formula.evaluate(values);
+        if (value.isValid() && value != q.value && Answer::matches(value, typed))
+            return slip.text;
     }
-    if (q.row == &Weight && Answer::matches(q.value / Value(1000), typed))
-        return u"Hai scritto il peso in kg: va dato in grammi (1 kg = 1000 g)."_s;
     return std::nullopt;
 }
 
@@ -128,34 +160,58 @@ QList<FormulaSheet> Problem::formulaSheets() const
     const ProblemKind &k = row();
     FormulaSheet own;
     own.title = title();
-    QStringList symbols = k.shape.measureSymbols();
-    if (hasMaterial())
-        symbols << u"ps"_s;
-    QStringList common = symbols;
-    for (const SheetTable::Meaning &m : k.meanings) {
-        if (m.symbol) {
-            own.legend << FormulaSheet::Symbol{QString::fromUtf16(m.symbol), QString::fromUtf16(m.meaning)};
-            common.removeAll(QString::fromUtf16(m.symbol));
+    QStringList used; // every symbol of the sheet's formulas, in order
+    for (const AskedQuestion &q : questions) {
+        for (const ProblemStep &s : q.steps) {
+            const QString formula = s.formula.text();
+            if (!own.direct.contains(formula))
+                own.direct << formula;
+            for (const QString &symbol : QStringList{s.formula.symbol()} + s.formula.uses()) {
+                if (!used.contains(symbol))
+                    used << symbol;
+            }
         }
     }
-    own.legend += Formulas::legend(common);
-    for (const AskedQuestion &q : questions) {
-        const QString formula = QString::fromUtf16(q.row->formula->text);
-        if (!own.direct.contains(formula))
-            own.direct << formula;
-        // A question names its own symbol: "a = apotema del cono".
-        if (!symbols.contains(q.symbol())) {
-            symbols << q.symbol();
-            own.legend << FormulaSheet::Symbol{q.symbol(), q.text().toLower()};
-        }
+    // The data first, then the rest as the formulas use them; each by what
+    // the kind, the relation, the question that finds it or the common
+    // legend says, in that order.
+    QStringList order = k.shape.measureSymbols();
+    if (hasMaterial())
+        order << u"ps"_s;
+    for (const QString &symbol : std::as_const(used)) {
+        if (!order.contains(symbol))
+            order << symbol;
+    }
+    const QList<FormulaSheet::Symbol> relationLetters = pair ? pair->legend() : QList<FormulaSheet::Symbol>();
+    for (const QString &symbol : std::as_const(order)) {
+        const auto meaning = std::find_if(k.meanings.cbegin(), k.meanings.cend(),
+                                          [&](const SheetTable::Meaning &m) { return m.symbol && symbol == QStringView(m.symbol); });
+        const auto letter = std::find_if(relationLetters.cbegin(), relationLetters.cend(),
+                                         [&](const FormulaSheet::Symbol &s) { return s.symbol == symbol; });
+        const auto asked = std::find_if(questions.cbegin(), questions.cend(),
+                                        [&](const AskedQuestion &q) { return q.symbol() == symbol; });
+        const QList<FormulaSheet::Symbol> common = Formulas::legend({symbol});
+        if (meaning != k.meanings.cend())
+            own.legend << FormulaSheet::Symbol{symbol, QString::fromUtf16(meaning->meaning)};
+        else if (letter != relationLetters.cend())
+            own.legend << *letter;
+        else if (asked != questions.cend())
+            own.legend << FormulaSheet::Symbol{symbol, asked->text().toLower()};
+        else
+            own.legend << common;
     }
     own.notes << u"Le parti a contatto non fanno parte della superficie totale."_s
               << u"Solido composto: il volume è la somma dei volumi delle parti; solido scavato: la differenza."_s;
-    // The rules of weight and capacity where the problem asks for them.
-    const bool litres = std::any_of(questions.cbegin(), questions.cend(),
-                                    [](const AskedQuestion &q) { return q.unit() == u"l"_s; });
-    if (litres)
+    // The rules of capacity and weight where the problem asks for them.
+    const auto asks = [this](QStringView unit) {
+        return std::any_of(questions.cbegin(), questions.cend(), [unit](const AskedQuestion &q) { return q.unit() == unit; });
+    };
+    if (asks(u"l"))
         own.notes << u"1 l = 1 dmc = 1000 cmc"_s;
+    if (asks(u"kg"))
+        own.notes << u"1 kg = 1000 g"_s;
+    if (k.schoolPiOnly)
+        own.notes << Formulas::piNote();
     QList<FormulaSheet> sheets{own};
     for (const auto &solid : k.solids) {
         if (solid)
@@ -170,7 +226,7 @@ const ProblemKind &ProblemSet::kind(int number) const
     return kinds[number - 1];
 }
 
-Problem ProblemSet::make(int number, int first, int second, int third, int material) const
+Problem ProblemSet::make(int number, int first, int second, int third, int material, Wording wording) const
 {
     const ProblemKind &k = kind(number);
     Problem p;
@@ -180,20 +236,58 @@ Problem ProblemSet::make(int number, int first, int second, int third, int mater
     const Symbols drawn = k.shape.symbols(first, second, third);
     for (const QString &symbol : k.shape.measureSymbols())
         p.data.insert(symbol, drawn.value(symbol));
-    bool hasVolume = false;
-    for (int i = 0; i < k.questions.count; ++i) {
-        const Formula f(*k.questions[i].formula);
-        p.questions.append({&k.questions[i], f.evaluate(p.known(i))});
-        hasVolume = hasVolume || f.symbol() == u"V"_s;
+    if (k.pair.isSet()) {
+        p.pair = GivenPair::of(k.pair, wording.relation, wording.secondIsX, p.data);
+        if (!p.pair)
+            p.pair = GivenPair::of(k.pair, Relation::ByValue, false, p.data);
+        p.data.insert(p.pair->symbols());
+        p.questions << p.pair->questions();
     }
+    for (const ProblemQuestion &row : k.questions) {
+        AskedQuestion q{QString::fromUtf16(row.text), {}, {}, {}, {}};
+        if (row.before)
+            q.steps << step(*row.before);
+        q.steps << step(*row.formula);
+        for (const ProblemMistake &mistake : k.mistakes) {
+            if (mistake.formula->symbol() == row.symbol())
+                q.slips << ProblemSlip{Formula(*mistake.formula), QString::fromUtf16(mistake.text)};
+        }
+        p.questions << q;
+    }
+    for (int i = 0; i < p.questions.size(); ++i)
+        work(p.questions[i], p.known(i));
+    const bool hasVolume = std::any_of(p.questions.cbegin(), p.questions.cend(),
+                                       [](const AskedQuestion &q) { return q.symbol() == u"V"_s; });
     if (material >= 0 && k.weighable && hasVolume) {
         Q_ASSERT(material < materialCount);
         p.material = material;
         p.data.insert(u"ps"_s, Value(Rational::fraction(materials[material].psTenths, 10)));
         const int last = int(p.questions.size());
-        p.questions.append({&Weight, Formula(*Weight.formula).evaluate(p.known(last))});
+        AskedQuestion weight = weightQuestion(wording.kilograms);
+        work(weight, p.known(last));
+        // In kg only where a pupil can write it to the hundredth.
+        const Rational factor = weight.value.isPlain() ? weight.value.plain() : weight.value.pi();
+        if (wording.kilograms && !factor.hundredths()) {
+            weight = weightQuestion(false);
+            work(weight, p.known(last));
+        }
+        p.questions << weight;
     }
     return p;
+}
+
+QList<Relation> ProblemSet::relationsFor(int number, int first, int second, int third, bool secondIsX) const
+{
+    const ProblemKind &k = kind(number);
+    QList<Relation> out;
+    if (!k.pair.isSet())
+        return out;
+    const Symbols drawn = k.shape.symbols(first, second, third);
+    for (int r = int(Relation::ByValue) + 1; r < RelationCount; ++r) {
+        if (GivenPair::of(k.pair, Relation(r), secondIsX, drawn))
+            out << Relation(r);
+    }
+    return out;
 }
 
 Problem ProblemSet::draw(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds) const
@@ -216,6 +310,25 @@ Problem ProblemSet::drawOf(int number, bool weighed, RandomSource &random) const
     const int first = between(random, weighed && k.weighedFirst.low > 0 ? k.weighedFirst : k.first);
     const int second = between(random, k.second);
     const int third = between(random, k.third);
-    const int material = weighed ? random.between(0, materialCount - 1) : -1;
-    return make(number, first, second, third, material);
+    Wording wording;
+    wording.kilograms = weighed && random.between(0, 1) == 1;
+    // In kg, a material whose weight has two decimals at most in kg.
+    QList<int> materials;
+    for (int m = 0; weighed && m < materialCount; ++m) {
+        if (!wording.kilograms || make(number, first, second, third, m, wording).questions.constLast().unit() == u"kg"_s)
+            materials << m;
+    }
+    if (weighed && materials.isEmpty()) {
+        wording.kilograms = false;
+        for (int m = 0; m < materialCount; ++m)
+            materials << m;
+    }
+    const int material = weighed ? materials.at(random.between(0, int(materials.size()) - 1)) : -1;
+    if (k.pair.isSet() && random.between(0, 1) == 1) {
+        wording.secondIsX = random.between(0, 1) == 1;
+        const QList<Relation> relations = relationsFor(number, first, second, third, wording.secondIsX);
+        if (!relations.isEmpty())
+            wording.relation = relations.at(random.between(0, int(relations.size()) - 1));
+    }
+    return make(number, first, second, third, material, wording);
 }

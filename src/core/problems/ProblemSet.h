@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "AskedQuestion.h"
+#include "Relation.h"
 #include "common/Rows.h"
 #include "exercises/Exercise.h"
 #include "exercises/ExerciseSet.h"
@@ -31,10 +33,13 @@ struct Material
 
 // One question of a problem, one row: what is asked and the formula that
 // answers it; its symbol, its unit and the worked step are the formula's.
+// A formula may be worked before it, where a textbook finds a measure on
+// the way ("2p = 4 · l" before "r = 2 · Ab : 2p").
 struct ProblemQuestion
 {
     const char16_t *text; // "Apotema del cono"
     const FormulaEntry *formula;
+    const FormulaEntry *before = nullptr;
 
     QString symbol() const { return formula->symbol(); }
 };
@@ -57,6 +62,7 @@ struct ProblemKind
     DrawRange third;
     DrawRange weighedFirst; // the first draw where a material is named; low 0: as first
     Shape shape;            // the data, from the draws
+    MeasurePair pair;       // two of them that may be given by a relation
     const char16_t *text;   // as a textbook words it, each datum written "{r}"
     const char16_t *figure; // the picture's name: "problem-cylinder-cone"
     Rows<ProblemQuestion> questions;
@@ -66,23 +72,17 @@ struct ProblemKind
     bool weighable = true; // a material may be named, and the weight asked last
     // The symbols it means its own way ("a" a side of the rectangle); the
     // common legend explains the rest.
-    std::array<SheetTable::Meaning, 2> meanings = {};
+    std::array<SheetTable::Meaning, 3> meanings = {};
+    // Its values have a plain part and a π part: answered with 3,14 alone.
+    bool schoolPiOnly = false;
 };
 
-// A question as asked in one drawn problem.
-struct AskedQuestion
+// How a drawn problem words what it gives and asks, beyond its numbers.
+struct Wording
 {
-    const ProblemQuestion *row;
-    Value value;
-
-    QString symbol() const { return row->symbol(); }
-    QString text() const { return QString::fromUtf16(row->text); }
-    QString unit() const { return QString::fromUtf16(row->formula->unit); }
-    bool timesPi() const { return value.hasPi(); }
-    // "10", "216π": as the verdict and the question list write it.
-    QString valueText() const { return value.text(); }
-    // With its unit, and with π its value with 3,14: "216π cmq ≈ 678,24 cmq".
-    QString valueWithUnit() const { return ::valueWithUnit(value, unit()); }
+    Relation relation = Relation::ByValue; // of the kind's pair
+    bool secondIsX = false;                // the fraction gives the pair's second
+    bool kilograms = false;                // the weight in kg, where it has two decimals at most
 };
 
 // One drawn problem.
@@ -94,6 +94,7 @@ struct Problem
     int material = -1; // into ProblemSet::materials; none below 0
     QList<AskedQuestion> questions;
     std::array<int, 3> draws = {0, 0, 0}; // the three draws it was made of
+    std::optional<GivenPair> pair;        // how the kind's pair is given, where it has one
 
     bool hasMaterial() const { return material >= 0; }
     const ProblemKind &row() const;
@@ -101,7 +102,7 @@ struct Problem
     // Each datum's value by its symbol ("r" → "6"), and the material's "ps".
     QHash<QString, QString> dataValues() const;
     QString text() const;       // the kind's text, and the material where there is one
-    QStringList dataLines() const; // "r = 6 cm", "ps = 7,8 g/cmc"
+    QStringList dataLines() const; // "r = 6 cm", "d1 + d2 = 28 cm", "ps = 7,8 g/cmc"
     // The data, then the values of the questions before the given one.
     Symbols known(int question) const;
     // "a = √(r² + hc²) = √(6² + 8²) = √(36 + 64) = √100 = 10 cm": the formula
@@ -125,8 +126,9 @@ struct ProblemSet
 
     const ProblemKind &kind(int number) const;
 
-    // The problem of a kind for the given draws, with a material or none.
-    Problem make(int kind, int first, int second, int third, int material = -1) const;
+    // The problem of a kind for the given draws, with a material or none,
+    // worded so where it can be (else its pair by value, its weight in g).
+    Problem make(int kind, int first, int second, int third, int material = -1, Wording wording = {}) const;
 
     // The next problem: reseeds with the previous kind, draws the kind
     // (among onlyKinds, in a review), reseeds from the clock, then whether
@@ -134,9 +136,12 @@ struct ProblemSet
     // intNumA and intNumB.
     Problem draw(ExerciseState &state, RandomSource &random, const QList<qint16> &onlyKinds = {}) const;
     // A problem of the kind, weighed or not where the kind may be, drawn
-    // from the source as it stands: the draws, then the material.
+    // from the source as it stands: the draws; half of the weighed ones in
+    // kg, where some material gives a weight of two decimals at most in kg;
+    // the material (in kg, one of those); then half of the time the pair
+    // by a relation, one of those these measures allow.
     Problem drawOf(int kind, bool weighed, RandomSource &random) const;
 
-    // The weight asked last wherever a material is named.
-    static const ProblemQuestion &weight();
+    // The relations that can give the pair of these draws' measures.
+    QList<Relation> relationsFor(int kind, int first, int second, int third, bool secondIsX) const;
 };
