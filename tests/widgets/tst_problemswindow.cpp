@@ -97,9 +97,10 @@ void ProblemsWindowTest::problemsAnsweredStepByStep()
 
             // Right and wrong in turn; with π, the factor and then its value with 3,14.
             const bool answerRight = (problem + i) % 2 == 0;
-            const Rational factor = q.timesPi() ? q.value.pi() : q.value.plain();
+            // A value with a plain and a π part is answered with 3,14 alone.
+            const Rational factor = q.value.isPiMultiple() ? q.value.pi() : q.value.withSchoolPi();
             QString typed = factor.text();
-            if (answerRight && q.timesPi() && i % 4 == 1)
+            if (answerRight && q.value.isPiMultiple() && i % 4 == 1)
                 typed = ItalianNumber::fromHundredths(*factor.hundredths() * 314 / 100);
             if (!answerRight)
                 typed = ItalianNumber::fromHundredths(*factor.hundredths() + 100);
@@ -116,7 +117,7 @@ void ProblemsWindowTest::problemsAnsweredStepByStep()
             QCOMPARE(c().lblScore->text(), QString::number(right));
             QCOMPARE(c().lblScore1->text(), QString::number(wrong));
             QCOMPARE(c().lblScore2->text(), QString::number(right + wrong));
-            QVERIFY(c().lblQuestions->text().contains(q.valueText() + u' ' + q.unit()));
+            QVERIFY(c().lblQuestions->text().contains(q.withSchoolPiOnly() ? q.valueWithUnit() : q.valueText() + u' ' + q.unit()));
             QVERIFY(c().cmdNext->isEnabled());
             QCOMPARE(QApplication::focusWidget(), c().cmdNext);
             const bool last = i == p.questions.size() - 1;

@@ -28,6 +28,8 @@
 #include <QTest>
 #include <memory>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace {
 
 const QSize FullHd(1920, 1080);
@@ -277,7 +279,7 @@ void WindowDesignTest::checkEverythingInsideAndWhole(ExerciseWindow &w)
             const QSize need = label->wordWrap() ? QSize(label->width(), label->heightForWidth(label->width()))
                                                  : label->sizeHint();
             QVERIFY2(need.width() <= label->width() && need.height() <= label->height(),
-                     qPrintable(label->objectName() + QStringLiteral(" cuts its text")));
+                     qPrintable(label->objectName() + QStringLiteral(" cuts its text: %1x%2 in %3x%4").arg(need.width()).arg(need.height()).arg(label->width()).arg(label->height())));
         }
         if (auto *button = qobject_cast<QPushButton *>(control))
             QVERIFY2(button->sizeHint().width() <= button->width(), qPrintable(button->objectName()));
@@ -307,11 +309,23 @@ void WindowDesignTest::problemsWindowFits()
     auto w = open(QStringLiteral("Problemi"), size);
     const ExerciseControls &c = w->controls();
     const ProblemSet &problems = ProblemKinds::set();
+    // The longest text and the longest list of questions, every question
+    // answered, over every kind worded every way, at its largest draws.
     Problem longest = problems.make(8, 5, 1, 12, 0);
+    QStringList longestList;
     for (int k = 1; k <= problems.kindCount; ++k) {
-        const Problem p = problems.make(k, 1, 0, problems.kind(k).third.high, problems.kind(k).weighable ? 1 : -1);
-        if (p.text().size() > longest.text().size())
-            longest = p;
+        const ProblemKind &kind = problems.kind(k);
+        for (int r = 0; r < RelationCount; ++r) {
+            const Problem p = problems.make(k, kind.first.high, kind.second.high, kind.third.high,
+                                            kind.weighable ? 1 : -1, {Relation(r), r % 2 == 1, true});
+            if (p.text().size() > longest.text().size())
+                longest = p;
+            QStringList list;
+            for (int q = 0; q < p.questions.size(); ++q)
+                list << u"► %1. %2: %3"_s.arg(q + 1).arg(p.questions[q].text(), p.questions[q].valueWithUnit());
+            if (list.join(u'\n').size() > longestList.join(u'\n').size() || list.size() > longestList.size())
+                longestList = list;
+        }
     }
     c.lblKind->setText(QString::fromUtf16(problems.kind(8).title));
     c.lblText->setText(longest.text());
@@ -322,10 +336,7 @@ void WindowDesignTest::problemsWindowFits()
             c.lblData[i]->setVisible(i < data.size());
         }
     };
-    c.lblQuestions->setText(QStringList{QStringLiteral("1. Lato obliquo del trapezio: 17 cm"),
-                                        QStringLiteral("► 2. Superficie totale del solido: 1004,8π cmq"),
-                                        QStringLiteral("3. Volume del solido"), QStringLiteral("4. Peso del solido")}
-                                .join(u'\n'));
+    c.lblQuestions->setText(longestList.join(u'\n'));
     c.Label5->setText(QStringLiteral("2. Superficie totale del solido"));
     c.lblMessage->setText(QStringLiteral("Sbagliato!! 30420π"));
     c.lblSolution->setText(QStringLiteral("Hai contato anche le parti a contatto: non fanno parte della superficie totale.\n")
@@ -334,7 +345,8 @@ void WindowDesignTest::problemsWindowFits()
     // Each kind's data with every datum at its widest: the largest draws, a material.
     for (int k = 1; k <= problems.kindCount; ++k) {
         const ProblemKind &kind = problems.kind(k);
-        const Problem p = problems.make(k, kind.first.high, kind.second.high, kind.third.high, kind.weighable ? 0 : -1);
+        const Problem p = problems.make(k, kind.first.high, kind.second.high, kind.third.high, kind.weighable ? 0 : -1,
+                                        {Relation::DifferenceAndRatio});
         QStringList data = p.dataLines();
         for (QString &line : data)
             line.replace(QRegularExpression(QStringLiteral("\\d+")), QStringLiteral("888"));

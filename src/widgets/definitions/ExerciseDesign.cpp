@@ -141,10 +141,11 @@ const Control PiHint[] = {
     {u"lblPi",      K::Label,     R::PiHint,       {7440, 1230, 4695,  435}, u"Scrivi il numero che moltiplica π o usa π = 3,14", Sans8, Maroon, NoColour, Hidden, P::None, nullptr, u"Come scrivere π"},
 };
 
-// The problems window: the frame's answer, verdict, clock, scores and
-// button where the cube window has them, the current question at the top
-// left; below it the kind, the text, the data and the list of questions,
-// and the figure at the right. No measures on the figure: the data say them.
+// The problems window: the frame's answer, verdict, clock and button where
+// the cube window has them, the current question at the top left; below it
+// the kind, the text, the data and the list of questions, then the scores in
+// one row, each caption beside its number; the figure at the right. No
+// measures on the figure: the data say them.
 // The answer box is wider, for answers of nine characters.
 const Override ProblemMoves[] = {
     // name          left   top  width height  picture
@@ -153,6 +154,14 @@ const Override ProblemMoves[] = {
     {u"Text1",     11940,  120, 1500},
     {u"Image4",     8520, 2640, 4560, 3600, P::CylinderCone},
     {u"lblSolution", 2640, 8280, 10800},
+    // The scores in one row, each caption beside its number, to leave the
+    // list of questions room for all of them.
+    {u"Label6",       240, 7515},
+    {u"lblScore",    2940, 7320},
+    {u"Label1",      3840, 7515},
+    {u"lblScore1",   6540, 7320},
+    {u"Label3",      7440, 7515},
+    {u"lblScore2",   9960, 7320},
 };
 // The problem's own labels are designed to hold their longest texts, which
 // the design test sets, so they are never measured; and they share one face,
@@ -161,15 +170,15 @@ constexpr quint16 Roomy = RoomForLongest;
 const Control ProblemExtras[] = {
     // name          kind       role              left   top  width height  caption font         fore   back      flags     picture  tool tip screen reader
     {u"lblKind",      K::Label, R::ProblemKind,  {240,  1680, 8040,  435}, u"", Sans12,     Blue,     NoColour, Roomy,    P::None, nullptr, u"Tipo di problema"},
-    {u"lblText",      K::Label, R::ProblemText,  {240,  2160, 8040, 1800}, u"", Sans12,     NoColour, NoColour, Roomy | WordWrap, P::None, nullptr, u"Testo del problema"},
+    {u"lblText",      K::Label, R::ProblemText,  {240,  2160, 8040, 1440}, u"", Sans12,     NoColour, NoColour, Roomy | WordWrap, P::None, nullptr, u"Testo del problema"},
     // The data, three to a row, as many shown as the problem has.
-    {u"lblDato1",     K::Label, R::Datum1,       {240,  4020, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblDato2",     K::Label, R::Datum2,       {2940, 4020, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblDato3",     K::Label, R::Datum3,       {5640, 4020, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblDato4",     K::Label, R::Datum4,       {240,  4440, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblDato5",     K::Label, R::Datum5,       {2940, 4440, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblDato6",     K::Label, R::Datum6,       {5640, 4440, 2640,  420}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
-    {u"lblQuestions", K::Label, R::QuestionList, {240,  4920, 8040, 1500}, u"", Sans12,     NoColour, NoColour, Roomy,    P::None, nullptr, u"Domande del problema"},
+    {u"lblDato1",     K::Label, R::Datum1,       {240,  3600, 2640,  390}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato2",     K::Label, R::Datum2,       {2940, 3600, 2640,  390}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato3",     K::Label, R::Datum3,       {5640, 3600, 2640,  390}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato4",     K::Label, R::Datum4,       {240,  3990, 2640,  390}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato5",     K::Label, R::Datum5,       {2940, 3990, 2640,  390}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblDato6",     K::Label, R::Datum6,       {5640, 3990, 2640,  390}, u"", Sans12,     Maroon,   NoColour, Roomy,    P::None, nullptr, u"Dato"},
+    {u"lblQuestions", K::Label, R::QuestionList, {240,  4440, 8040, 2760}, u"", Sans12,     NoColour, NoColour, Roomy,    P::None, nullptr, u"Domande del problema"},
     {u"lblPi",        K::Label, R::PiHint,       {8040, 1230, 5400,  435}, u"Scrivi il numero che moltiplica π o usa π = 3,14", Sans8, Maroon, NoColour, Hidden, P::None, nullptr, u"Come scrivere π"},
 };
 

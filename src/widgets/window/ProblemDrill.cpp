@@ -49,7 +49,7 @@ void ProblemDrill::next(ExerciseState &state, RandomSource &random, const QList<
     if (c.Text1->text() != q.unit())
         c.Text1->setText(q.unit());
     if (c.lblPi)
-        c.lblPi->setVisible(q.timesPi());
+        c.lblPi->setVisible(q.value.isPiMultiple());
     c.Label5->setText(m_run.questionLine());
     c.lblQuestions->setText(m_run.questionList().join(u'\n'));
     c.cmdNext->setText(m_run.isLastQuestion() ? ProblemTexts::nextProblem() : ProblemTexts::nextQuestion());
