@@ -5,7 +5,7 @@
 // Writes a PNG of each window, without a display: the splash, the choice
 // window, and each exercise window showing one exercise, at its design size
 // and at full HD, after a wrong answer, with its results shown and with its
-// formula sheet open.
+// formula sheet open; last, a problem whose data are given by a relation.
 //   tramolo-screenshots DIRECTORY
 
 #include "shell/Application.h"
@@ -14,11 +14,13 @@
 #include "window/ExerciseWindow.h"
 #include "common/RandomSource.h"
 #include "definitions/ExerciseProfiles.h"
+#include "window/ExerciseControls.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include "design/AnswerBox.h"
 #include <QTest>
 #include <cstdio>
@@ -88,6 +90,37 @@ int main(int argc, char *argv[])
         window.resize(window.designSize());
         window.formulas_Click();
         ok &= save(window, dir, profile.windowName + QStringLiteral("-formulario"));
+    }
+
+    // A pyramid on a rhombus whose diagonals are given by their sum and
+    // ratio, after a wrong answer to its first question: the problems are
+    // gone through, every answer "1", until the first such pyramid, from
+    // one clock after another until that pyramid is given so.
+    bool found = false;
+    for (qint64 start = 20261208; !found && start < 20261208 + 200; ++start) {
+        qint64 tick = start;
+        RandomSource ticking([&tick] { return tick++; });
+        ExerciseWindow problems(ExerciseProfiles::problems(), ticking);
+        problems.load();
+        problems.setWindowState(Qt::WindowNoState);
+        problems.resize(problems.designSize());
+        const ExerciseControls &c = problems.controls();
+        const QString pyramid = QStringLiteral("Piramide retta a base rombica");
+        for (int step = 0; step < 2000 && c.lblKind->text() != pyramid; ++step) {
+            QTest::keyClicks(c.txtAnswer, QStringLiteral("1"));
+            QTest::keyClick(c.txtAnswer, Qt::Key_Return);
+            QTest::keyClick(c.cmdNext, Qt::Key_Return);
+        }
+        found = c.lblKind->text() == pyramid && c.lblData[0]->text().contains(u'+') && c.lblData[1]->text().contains(u'/');
+        if (found) {
+            QTest::keyClicks(c.txtAnswer, QStringLiteral("1"));
+            QTest::keyClick(c.txtAnswer, Qt::Key_Return);
+            ok &= save(problems, dir, QStringLiteral("Problemi-relazione"));
+        }
+    }
+    if (!found) {
+        std::fprintf(stderr, "tramolo-screenshots: no pyramid on a rhombus given by a sum and a ratio came\n");
+        ok = false;
     }
     return ok ? 0 : 1;
 }

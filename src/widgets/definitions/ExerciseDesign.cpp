@@ -154,14 +154,14 @@ const Override ProblemMoves[] = {
     {u"Text1",     11940,  120, 1500},
     {u"Image4",     8520, 2640, 4560, 3600, P::CylinderCone},
     {u"lblSolution", 2640, 8280, 10800},
-    // The scores in one row, each caption beside its number, to leave the
-    // list of questions room for all of them.
+    // The scores in one row, each caption beside its number, with room for
+    // five digits, to leave the list of questions room for all of them.
     {u"Label6",       240, 7515},
-    {u"lblScore",    2940, 7320},
-    {u"Label1",      3840, 7515},
-    {u"lblScore1",   6540, 7320},
-    {u"Label3",      7440, 7515},
-    {u"lblScore2",   9960, 7320},
+    {u"lblScore",    2960, 7320},
+    {u"Label1",      4760, 7515},
+    {u"lblScore1",   7440, 7320},
+    {u"Label3",      9240, 7515},
+    {u"lblScore2",  11740, 7320},
 };
 // The problem's own labels are designed to hold their longest texts, which
 // the design test sets, so they are never measured; and they share one face,
