@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "EveryWording.h"
 #include "exercises/BoxExercises.h"
 #include "exercises/ConeExercises.h"
 #include "exercises/CubeExercises.h"
@@ -157,14 +158,10 @@ void FormulaTableTest::problems()
         for (int first = firsts.low; first <= firsts.high; ++first) {
             for (int second = k.second.low; second <= k.second.high; ++second) {
                 for (int third = k.third.low; third <= k.third.high; ++third) {
-                  for (int wording = 0; wording < 4 * RelationCount; ++wording) {
-                    // Every relation, with either measure of the pair as x, the weight in g and in kg.
-                    const Problem p = set.make(kind, first, second, third, material,
-                                               {Relation(wording % RelationCount), wording / RelationCount % 2 == 1,
-                                                wording / RelationCount / 2 == 1});
-                    if (wording > 0 && p.pair && p.pair->relation() == Relation::ByValue && !p.hasMaterial())
-                        continue;
-                    const QString where = u"draws %1 %2 %3 %4 wording %5: "_s.arg(first).arg(second).arg(third).arg(material).arg(wording);
+                  for (const Wording &wording : everyWording(set, kind, first, second, third, material)) {
+                    const Problem p = set.make(kind, first, second, third, material, wording);
+                    const QString where = u"draws %1 %2 %3 %4 wording %5 %6 %7: "_s.arg(first).arg(second).arg(third).arg(material)
+                                              .arg(int(wording.relation)).arg(wording.secondIsX).arg(wording.kilograms);
                     const QSet<QString> meanings = explained(p.formulaSheets());
                     for (int q = 0; q < p.questions.size(); ++q) {
                         const AskedQuestion &asked = p.questions.at(q);
