@@ -120,13 +120,11 @@ Symbols Problem::known(int question) const
 
 QString Problem::workedStep(int question) const
 {
-    const AskedQuestion &q = questions.at(question);
-    Symbols values = known(question);
+    // Each step with what the steps before it found, as the problem was made.
+    const Symbols values = known(question + 1);
     QStringList lines;
-    for (const ProblemStep &s : q.steps) {
+    for (const ProblemStep &s : questions.at(question).steps)
         lines << s.formula.worked(values, s.unit);
-        values.insert(s.formula.symbol(), s.formula.evaluate(values));
-    }
     return lines.join(u", "_s);
 }
 
@@ -144,9 +142,7 @@ std::optional<QString> Problem::likelyMistake(int question, const Rational &type
         }
     }
     // A slip may start from what the steps before the last have found.
-    Symbols values = known(question);
-    for (qsizetype i = 0; i + 1 < q.steps.size(); ++i)
-        values.insert(q.steps[i].formula.symbol(), q.steps[i].formula.evaluate(values));
+    const Symbols values = known(question + 1);
     for (const ProblemSlip &slip : q.slips) {
         const Value value = slip.formula.evaluate(values);
         if (value.isValid() && value != q.value && Answer::matches(value, typed))

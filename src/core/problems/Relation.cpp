@@ -94,15 +94,21 @@ Symbols GivenPair::symbols() const
     Symbols s;
     if (m_relation == Relation::ByValue)
         return s;
-    const Rational larger = (m_values[1] - m_values[0]).isNegative() ? m_values[0] : m_values[1];
-    const Rational smaller = m_values[0] + m_values[1] - larger;
+    const Rational difference = m_values[m_x] - m_values[1 - m_x];
     s.insert(u"s"_s, Value(m_values[0] + m_values[1]));
-    s.insert(u"k"_s, Value(larger - smaller));
+    s.insert(u"k"_s, Value(xIsLarger() ? difference : Rational(0) - difference));
     if (m_relation != Relation::SumAndDifference) {
         s.insert(u"m"_s, Value(m_m));
         s.insert(u"n"_s, Value(m_n));
     }
     return s;
+}
+
+QString GivenPair::larger() const
+{
+    const QString x = symbol(m_x);
+    const QString y = symbol(1 - m_x);
+    return xIsLarger() ? x + u" − "_s + y : y + u" − "_s + x;
 }
 
 QString GivenPair::fraction() const
@@ -117,9 +123,7 @@ QStringList GivenPair::dataLines() const
     const QString cm = u" cm"_s;
     const Symbols s = symbols();
     const QString ratio = x + u" = "_s + fraction() + u" · "_s + y;
-    // The larger first, as a pupil writes a difference.
-    const bool xLarger = !(m_values[m_x] - m_values[1 - m_x]).isNegative();
-    const QString difference = (xLarger ? x + u" − "_s + y : y + u" − "_s + x) + u" = "_s + s.value(u"k"_s).text() + cm;
+    const QString difference = larger() + u" = "_s + s.value(u"k"_s).text() + cm;
     switch (m_relation) {
     case Relation::ByValue:
         return {symbol(0) + u" = "_s + m_values[0].text() + cm, symbol(1) + u" = "_s + m_values[1].text() + cm};
@@ -220,7 +224,6 @@ QList<FormulaSheet::Symbol> GivenPair::legend() const
 {
     const QString x = symbol(m_x);
     const QString y = symbol(1 - m_x);
-    const bool xLarger = !(m_values[m_x] - m_values[1 - m_x]).isNegative();
     QList<FormulaSheet::Symbol> out;
     switch (m_relation) {
     case Relation::ByValue:
@@ -234,7 +237,7 @@ QList<FormulaSheet::Symbol> GivenPair::legend() const
         break;
     }
     if (m_relation == Relation::DifferenceAndRatio || m_relation == Relation::SumAndDifference)
-        out.append({u"k"_s, u"differenza: "_s + (xLarger ? x + u" − "_s + y : y + u" − "_s + x)});
+        out.append({u"k"_s, u"differenza: "_s + larger()});
     if (m_relation != Relation::SumAndDifference) {
         out.append({u"m"_s, u"numeratore della frazione: "_s + x + u" = m/n · "_s + y});
         out.append({u"n"_s, u"denominatore della frazione"_s});

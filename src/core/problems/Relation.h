@@ -68,5 +68,8 @@ private:
 
     QString symbol(int i) const { return QString::fromUtf16(m_pair->symbols[i]); }
     QString name(int i) const { return QString::fromUtf16(m_pair->names[i]); }
-    QString fraction() const;
+    QString fraction() const; // "3/4"
+    QString larger() const;   // the difference as a pupil writes it, the larger first: "d2 − d1"
+    // x is the larger of the pair, or as large.
+    bool xIsLarger() const { return !(m_values[m_x] - m_values[1 - m_x]).isNegative(); }
 };
