@@ -15,7 +15,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 status=0
-for target in answer numbers; do
+for target in answer numbers register; do
     cp -r "tests/fuzz/corpus/$target" "$work/$target"
     echo "fuzz: $target for $seconds s"
     if (cd "$work" && QT_QPA_PLATFORM=offscreen \
@@ -31,5 +31,5 @@ for target in answer numbers; do
         done
     fi
 done
-[ $status -eq 0 ] && echo "2 passed, 0 failed" || echo "fuzzing found a fault"
+[ $status -eq 0 ] && echo "3 passed, 0 failed" || echo "fuzzing found a fault"
 exit $status

@@ -6,8 +6,8 @@
 
 # Installs what is missing, builds Il Tramolo and runs the whole test suite:
 # the normal build, the same tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer, a minute of fuzzing, then the Windows build: its
-# tests and the installer's walk under Wine.
+# UndefinedBehaviorSanitizer, half a minute of fuzzing for each reader, then
+# the Windows build: its tests and the installer's walk under Wine.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test

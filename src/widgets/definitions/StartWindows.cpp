@@ -42,7 +42,8 @@ const Control Splash[] = {
 // Where the catalogue's buttons lie, in its order: the cube button as
 // designed; the other six solids in two rows at its right, the solids with
 // flat faces above, the round ones below; the problems in a row under them
-// all, and beside them the worksheets to print. The order is the focus order.
+// all, and beside them the worksheets to print and the class register. The
+// order is the focus order.
 struct ChoicePlace
 {
     QRect twips;
@@ -60,8 +61,10 @@ const ChoicePlace ChoicePlaces[] = {
 };
 static_assert(std::size(ChoicePlaces) == Catalogue::Count, "a place for every window of the catalogue");
 
-const Control WorksheetsButton{u"cmdWorksheets", K::Button, R::None, {9930, 4936, 4890, 2287}, u"Schede da stampare",
-                         Toolkit, NoColour, NoColour, LargePicture, P::Worksheet};
+const Control WorksheetsButton{u"cmdWorksheets", K::Button, R::None, {9930, 4936, 2385, 2287}, u"Schede da stampare",
+                               Toolkit, NoColour, NoColour, LargePicture, P::Worksheet};
+const Control RegisterButton{u"cmdRegister", K::Button, R::None, {12435, 4936, 2385, 2287}, u"Registro della classe",
+                             Toolkit, NoColour, NoColour, LargePicture, P::Teacher};
 
 } // namespace
 
@@ -82,9 +85,9 @@ StartWindow choice()
                             ChoicePlaces[i].flags, e.picture};
         openings << StartWindow::Opening{e.button, e.profile};
     }
-    controls << WorksheetsButton;
+    controls << WorksheetsButton << RegisterButton;
     return {QStringLiteral("scelte"), QStringLiteral("Clicca per iniziare") + QString(26, u' '), {14940, 7344},
-            {0, 0, 14940, 7344}, Lavender, controls, openings, u"cmdWorksheets"};
+            {0, 0, 14940, 7344}, Lavender, controls, openings, u"cmdWorksheets", u"cmdRegister"};
 }
 
 } // namespace StartWindows

@@ -29,7 +29,8 @@ struct StartWindow
     Design::Rgb background; // none: the toolkit's
     QList<Design::Control> controls;
     QList<Opening> openings;
-    const char16_t *worksheets = nullptr; // the button of the worksheets to print
+    const char16_t *worksheets = nullptr;    // the button of the worksheets to print
+    const char16_t *classRegister = nullptr; // the button of the class register
 
     // The captions of the buttons that open the windows, in their order.
     QStringList openingCaptions() const;

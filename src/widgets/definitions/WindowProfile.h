@@ -27,6 +27,7 @@ struct CreditEntry
 struct WindowProfile
 {
     QString windowName;       // "cubi", "Tavolas", "Tavola", "Piramide", ...
+    QString registerName;     // what the class register and the teacher call it: "Cubo"
     QString designTitle;      // the title before the first resize
     QString descriptiveTitle; // the title while maximised or minimised
     QString rightVerdict;     // lblMessage after a right answer

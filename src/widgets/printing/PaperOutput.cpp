@@ -57,14 +57,26 @@ std::optional<QString> savePdf(const QString &path, const Pages &pages, const QS
     return std::nullopt;
 }
 
-std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages,
-                                  const QString &title)
+std::optional<QString> saveBytes(const QString &path, const QByteArray &bytes)
 {
-    QFileDialog dialog(parent, PrintTexts::saveTitle());
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return PrintTexts::notSaved(QDir::toNativeSeparators(path), PrintTexts::cannotOpen());
+    const bool writeFailed = file.write(bytes) != bytes.size();
+    if (writeFailed || !file.commit()) {
+        return PrintTexts::notSaved(QDir::toNativeSeparators(path),
+                                    writeFailed ? PrintTexts::cannotWrite() : PrintTexts::cannotReplace());
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> askAndWrite(QWidget *parent, const SaveAs &as, const Writer &write)
+{
+    QFileDialog dialog(parent, as.title);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(PrintTexts::pdfFilter());
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    dialog.setNameFilter(as.filter);
+    dialog.setDefaultSuffix(as.suffix);
 #ifndef Q_OS_WIN
     // Qt's own dialog, in Italian whatever the desktop, and read by screen
     // readers through the same tree as the windows; Windows' own is Italian
@@ -72,15 +84,22 @@ std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName,
     dialog.setOption(QFileDialog::DontUseNativeDialog);
 #endif
     dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    dialog.selectFile(suggestedName);
+    dialog.selectFile(as.suggestedName);
     while (dialog.exec() == QDialog::Accepted) {
         const QString path = dialog.selectedFiles().value(0);
-        const std::optional<QString> failure = savePdf(path, pages, title);
+        const std::optional<QString> failure = write(path);
         if (!failure)
             return path;
         QMessageBox::warning(&dialog, PrintTexts::messageTitle(), *failure);
     }
     return std::nullopt;
+}
+
+std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages,
+                                  const QString &title)
+{
+    return askAndWrite(parent, {PrintTexts::saveTitle(), PrintTexts::pdfFilter(), QStringLiteral("pdf"), suggestedName},
+                       [&](const QString &path) { return savePdf(path, pages, title); });
 }
 
 bool askAndPrint(QWidget *parent, const Pages &pages, const QString &title)

@@ -7,6 +7,7 @@
 #include "Pages.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 
 class QDialog;
@@ -26,9 +27,24 @@ bool writePdf(QIODevice &device, const Pages &pages, const QString &title);
 // once whole; the reason in Italian when it fails, nothing when it works.
 std::optional<QString> savePdf(const QString &path, const Pages &pages, const QString &title);
 
+// Writes a file whole or not at all (QSaveFile): the Italian message that
+// names it when it could not be written.
+std::optional<QString> saveBytes(const QString &path, const QByteArray &bytes);
+
 // Asks where to save, suggesting the name in the user's documents, and
-// saves; after a failure it says why and asks again. The path written, or
+// writes; after a failure it says why and asks again. The path written, or
 // nothing when the user gave up.
+struct SaveAs
+{
+    QString title;
+    QString filter; // "Documenti PDF (*.pdf)"
+    QString suffix; // added when the name has none
+    QString suggestedName;
+};
+using Writer = std::function<std::optional<QString>(const QString &path)>;
+std::optional<QString> askAndWrite(QWidget *parent, const SaveAs &as, const Writer &write);
+
+// The same for the pages as a PDF.
 std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages,
                                   const QString &title);
 

@@ -12,6 +12,9 @@
 
 void configureApplication(QApplication &app)
 {
+    // The settings' place: HKEY_*\Software\Brenvo\tramolo on Windows,
+    // Brenvo/tramolo.conf under ~/.config and /etc/xdg on Linux.
+    app.setOrganizationName(QStringLiteral("Brenvo"));
     app.setApplicationName(QStringLiteral("tramolo"));
     app.setDesktopFileName(QStringLiteral("it.brenvo.Tramolo"));
     app.setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));

@@ -35,10 +35,14 @@ ChoiceWindow::ChoiceWindow(const StartWindow &d, QWidget *parent)
         const ProfileSource profile = opening.profile;
         connect(button, &QPushButton::clicked, this, [this, profile] { emit chosen(profile); });
     }
-    if (d.worksheets) {
-        auto *button = findChild<QPushButton *>(QString::fromUtf16(d.worksheets), Qt::FindDirectChildrenOnly);
+    const auto tool = [this](const char16_t *name, void (ChoiceWindow::*asked)()) {
+        if (!name)
+            return;
+        auto *button = findChild<QPushButton *>(QString::fromUtf16(name), Qt::FindDirectChildrenOnly);
         Q_ASSERT(button);
         button->setAutoDefault(true);
-        connect(button, &QPushButton::clicked, this, &ChoiceWindow::worksheetsAsked);
-    }
+        connect(button, &QPushButton::clicked, this, asked);
+    };
+    tool(d.worksheets, &ChoiceWindow::worksheetsAsked);
+    tool(d.classRegister, &ChoiceWindow::registerAsked);
 }

@@ -21,6 +21,8 @@ signals:
     void chosen(ProfileSource profile);
     // "Schede da stampare": the worksheet dialog, over this window.
     void worksheetsAsked();
+    // "Registro della classe": the teacher's register, over this window.
+    void registerAsked();
 
 private:
     ChoiceWindow(const StartWindow &design, QWidget *parent);

@@ -7,8 +7,13 @@
 #include "ChoiceWindow.h"
 #include "definitions/StartWindows.h"
 #include "printing/WorksheetDialog.h"
+#include "registerwindows/PupilDialog.h"
+#include "register/RegisterSettings.h"
+#include "registerwindows/RegisterWindow.h"
 #include "SplashWindow.h"
 #include "window/ExerciseWindow.h"
+
+#include <QSettings>
 
 namespace {
 
@@ -45,10 +50,48 @@ void Shell::start()
 
 void Shell::continueToChoice()
 {
+    if (!m_pupilAsked) {
+        m_pupilAsked = true;
+        if (askPupil())
+            return;
+    }
+    showChoice();
+}
+
+QSettings &Shell::settings()
+{
+    if (!m_settings)
+        m_settings = std::make_unique<QSettings>();
+    return *m_settings;
+}
+
+// Over the splash, as a message box would be: the splash stays the one
+// window until the choice window takes its place. The spool of answers
+// given while the share was down goes to it meanwhile.
+bool Shell::askPupil()
+{
+    m_register.setFolder(RegisterSettings::folder(settings()));
+    if (m_register.folder().isEmpty())
+        return false;
+    m_register.moveSpool();
+    m_pupilDialog = new PupilDialog(m_register, m_splash);
+    m_pupilDialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(m_pupilDialog, &QDialog::finished, this, [this] {
+        m_register.setPupil(m_pupilDialog->schoolClass(), m_pupilDialog->pupil());
+        // Once the dialog has gone altogether.
+        QMetaObject::invokeMethod(this, &Shell::showChoice, Qt::QueuedConnection);
+    });
+    m_pupilDialog->open();
+    return true;
+}
+
+void Shell::showChoice()
+{
     if (!m_choice) {
         m_choice = new ChoiceWindow;
         connect(m_choice, &ChoiceWindow::chosen, this, &Shell::openExercise);
         connect(m_choice, &ChoiceWindow::worksheetsAsked, this, &Shell::openWorksheets);
+        connect(m_choice, &ChoiceWindow::registerAsked, this, &Shell::openRegister);
     }
     m_choice->show();
     unload(m_splash);
@@ -57,8 +100,10 @@ void Shell::continueToChoice()
 void Shell::openExercise(ProfileSource profile)
 {
     std::unique_ptr<ExerciseWindow> &window = m_exercises[profile];
-    if (!window)
+    if (!window) {
         window = std::make_unique<ExerciseWindow>(profile(), m_random);
+        window->setClassRegister(&m_register);
+    }
     window->load();
     unload(m_choice);
 }
@@ -70,6 +115,17 @@ void Shell::openWorksheets()
     WorksheetDialog dialog(StartWindows::choice().openingCaptions(), m_random.between(1, Worksheets::MaxNumber),
                            m_choice);
     dialog.exec();
+}
+
+// Over the choice window like the worksheets; it asks the teacher's code
+// before it shows anything, and reads the folder on the register's thread.
+void Shell::openRegister()
+{
+    if (m_registerWindow)
+        return;
+    m_registerWindow = new RegisterWindow(m_register, settings(), m_choice);
+    m_registerWindow->setAttribute(Qt::WA_DeleteOnClose);
+    m_registerWindow->open();
 }
 
 ExerciseWindow *Shell::exerciseWindow(const QString &name) const

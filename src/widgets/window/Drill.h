@@ -45,6 +45,14 @@ public:
     virtual void showAnswered(ExerciseControls &) {}
     // After a wrong answer: the likely mistake, if any, and the working.
     virtual QString afterWrongAnswer(const ExerciseState &state) const = 0;
+    // The item on screen as the class register keeps it: its kind's name
+    // and what it asks.
+    struct Asked
+    {
+        QString kind;
+        QString question;
+    };
+    virtual Asked asked() const = 0;
     // The checked answer in the results by kind.
     virtual GameResults::Review count(GameResults &results, bool right) = 0;
 

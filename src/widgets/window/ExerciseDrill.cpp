@@ -79,6 +79,11 @@ QString ExerciseDrill::afterWrongAnswer(const ExerciseState &) const
     return m_typed ? WorkedSolution::afterWrongAnswer(m_exercise, *m_typed) : WorkedSolution::working(m_exercise);
 }
 
+Drill::Asked ExerciseDrill::asked() const
+{
+    return {m_set.kindName(m_exercise.kind), m_exercise.question};
+}
+
 GameResults::Review ExerciseDrill::count(GameResults &results, bool right)
 {
     return results.count(m_exercise.kind, right);

@@ -25,6 +25,7 @@ public:
               ExerciseControls &controls) override;
     AnswerCheck::Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict) override;
     QString afterWrongAnswer(const ExerciseState &state) const override;
+    Asked asked() const override;
     GameResults::Review count(GameResults &results, bool right) override;
     QList<FormulaSheet> formulaSheets() const override;
     QString textToRead() const override;

@@ -12,10 +12,13 @@
 #include "frame/AnswerCheck.h"
 #include "common/Pronunciation.h"
 #include "frame/FrameTexts.h"
+#include "register/ClassRegister.h"
+#include "registerwindows/RegisterTexts.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QLabel>
 #include <QMessageBox>
@@ -84,10 +87,53 @@ void ExerciseWindow::setSpeakerSource(SpeakerSource source)
     m_makeSpeaker = std::move(source);
 }
 
+void ExerciseWindow::setClassRegister(ClassRegister *classRegister)
+{
+    if (m_register)
+        disconnect(m_register, nullptr, this, nullptr);
+    m_register = classRegister;
+    if (m_register)
+        connect(m_register, &ClassRegister::reachabilityChanged, this, &ExerciseWindow::showRegister);
+}
+
+// Made only while a pupil is recorded: without a register the status bar
+// stays as it was.
+void ExerciseWindow::showRegister()
+{
+    if (!m_register || !m_register->isRecording()) {
+        if (m_registerLine)
+            m_registerLine->hide();
+        return;
+    }
+    if (!m_registerLine) {
+        m_registerLine = new QLabel(statusBar());
+        m_registerLine->setObjectName(QStringLiteral("lblRegister"));
+        m_registerLine->setAccessibleDescription(RegisterTexts::registerName());
+        // Its text never sets the window's least width: openbox was seen to
+        // restore a maximised window whose least width grew as it was shown.
+        m_registerLine->setMinimumWidth(1);
+        statusBar()->addPermanentWidget(m_registerLine);
+    }
+    m_registerLine->setText(m_register->isReachable()
+                                ? RegisterTexts::recording(m_register->pupil(), m_register->schoolClass())
+                                : RegisterTexts::spooling());
+    m_registerLine->show();
+}
+
+void ExerciseWindow::recordAnswer(const QString &answer, bool right)
+{
+    if (!m_register || !m_register->isRecording())
+        return;
+    const Drill::Asked asked = m_drill->asked();
+    m_register->record({m_profile.registerName, asked.kind, asked.question, answer, right,
+                        int(m_asked.isValid() ? m_asked.elapsed() / 1000 : 0)});
+}
+
 void ExerciseWindow::load()
 {
     if (isLoaded())
         return;
+    showRegister();
     m_controls = buildExerciseControls(*this, m_profile, m_icons);
     connect(m_controls.cmdNext, &QPushButton::clicked, this, &ExerciseWindow::cmdNext_Click);
     connect(m_controls.txtAnswer, &AnswerBox::answerEntered, this, &ExerciseWindow::txtAnswer_KeyPress);
@@ -151,6 +197,7 @@ void ExerciseWindow::cmdNext_Click()
     m_drill->next(m_state, m_random, m_results.reviewKinds(), c);
     c.cmdNext->setEnabled(false);
     c.txtAnswer->setFocus(Qt::OtherFocusReason);
+    m_asked.start();
     // "Ripasso finito" is said once: the next draw clears it.
     showReview(m_results.isReviewing() ? FrameTexts::reviewLeft(int(m_results.reviewKinds().size())) : QString());
 }
@@ -180,6 +227,7 @@ void ExerciseWindow::txtAnswer_KeyPress()
     }
     if (result.outcome == AnswerCheck::Outcome::Right || result.outcome == AnswerCheck::Outcome::Wrong) {
         m_drill->showAnswered(c);
+        recordAnswer(result.answerText, result.outcome == AnswerCheck::Outcome::Right);
         countForResults(result.outcome == AnswerCheck::Outcome::Right);
     }
 }
@@ -347,6 +395,8 @@ GameReport ExerciseWindow::report() const
 void ExerciseWindow::printResults()
 {
     ResultsPrintDialog dialog(report(), this);
+    if (m_register && m_register->isRecording())
+        dialog.pupil()->setText(m_register->pupil());
     dialog.exec();
 }
 

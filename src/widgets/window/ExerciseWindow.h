@@ -21,6 +21,7 @@
 #include <QTime>
 #include <functional>
 
+class ClassRegister;
 class QLabel;
 class RandomSource;
 
@@ -63,6 +64,10 @@ public:
     // Where the voice comes from, the first time "Leggi" is asked; the
     // system's engine unless replaced.
     void setSpeakerSource(SpeakerSource source);
+    // Where every answer is recorded while a pupil is; none: nowhere.
+    void setClassRegister(ClassRegister *classRegister);
+    // "Registro: Maria Rossi, 3B", made once a pupil is recorded.
+    QLabel *registerLine() const { return m_registerLine; }
     // The game's results as the printed page gives them.
     GameReport report() const;
     // What "Leggi" reads now: the sheet when it is open, else the exercise,
@@ -104,6 +109,8 @@ private:
     void closePanel();
     void placePanel();
     void showSpeech(Speaker::State state);
+    void showRegister();
+    void recordAnswer(const QString &answer, bool right);
 
     WindowProfile m_profile;
     RandomSource &m_random;
@@ -123,4 +130,7 @@ private:
     QAction *m_stopReading = nullptr;   // Esc while reading
     QLabel *m_speechLine = nullptr;     // "Lettura in corso…" in the status bar
     QLabel *m_reviewLine = nullptr; // "Ripasso: ancora N" in the status bar
+    QPointer<ClassRegister> m_register;
+    QLabel *m_registerLine = nullptr;
+    QElapsedTimer m_asked; // since the item on screen was shown
 };

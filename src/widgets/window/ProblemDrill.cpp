@@ -75,6 +75,11 @@ QString ProblemDrill::afterWrongAnswer(const ExerciseState &) const
     return m_run.afterWrongAnswer();
 }
 
+Drill::Asked ProblemDrill::asked() const
+{
+    return {kindName(m_run.problem().kind), m_run.question().text()};
+}
+
 GameResults::Review ProblemDrill::count(GameResults &results, bool right)
 {
     const int kind = m_run.problem().kind;

@@ -24,6 +24,7 @@ public:
     AnswerCheck::Result check(ExerciseState &state, const QString &typed, const QString &rightVerdict) override;
     void showAnswered(ExerciseControls &controls) override;
     QString afterWrongAnswer(const ExerciseState &state) const override;
+    Asked asked() const override;
     GameResults::Review count(GameResults &results, bool right) override;
     QList<FormulaSheet> formulaSheets() const override;
     QString textToRead() const override;
