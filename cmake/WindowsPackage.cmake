@@ -6,7 +6,8 @@
 # portable zip (the program, its licence, a short LEGGIMI.txt) and an
 # installer in Italian that installs for every user into Program Files, adds
 # "Il Tramolo" to the Start menu, registers its uninstaller and installs
-# silently with /S.
+# silently with /S. A lab's technician presets the class register's folder
+# for every user of the machine with /REGISTRO=<folder>, silent or not.
 set(TRAMOLO_WINDOWS_QT "" CACHE PATH "The static Windows Qt, with its licence notices")
 
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENZA.txt)
@@ -30,6 +31,24 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME tramolo.exe)
 set(CPACK_NSIS_UNINSTALL_NAME Disinstalla)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
+# Into the machine's settings, which the user's own choice overrides; in the
+# 64-bit view of the registry, the only one the 64-bit program reads.
+set(CPACK_NSIS_EXTRA_INSTALL_COMMANDS "
+  \${GetParameters} $R0
+  ClearErrors
+  \${GetOptions} $R0 '/REGISTRO=' $R1
+  IfErrors registro_fatto
+  SetRegView 64
+  WriteRegStr HKLM 'Software\\Brenvo\\tramolo\\registro' 'cartella' '$R1'
+  SetRegView lastused
+  registro_fatto:
+")
+set(CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS "
+  SetRegView 64
+  DeleteRegKey HKLM 'Software\\Brenvo\\tramolo'
+  DeleteRegKey /ifempty HKLM 'Software\\Brenvo'
+  SetRegView lastused
+")
 
 # CPack's installer script speaks every language and picks the machine's; the
 # same script, made here from the one of the CMake in use, speaks Italian only
@@ -55,6 +74,6 @@ endforeach()
 string(FIND "${template}" "\n" first_line_end)
 string(SUBSTRING "${template}" 0 ${first_line_end} first_line)
 string(SUBSTRING "${template}" ${first_line_end} -1 rest)
-set(template "${first_line}\nTarget amd64-unicode${rest}")
+set(template "${first_line}\nTarget amd64-unicode\n!include \"FileFunc.nsh\"${rest}")
 file(WRITE ${PROJECT_BINARY_DIR}/cpack-templates/NSIS.template.in "${template}")
 list(PREPEND CMAKE_MODULE_PATH ${PROJECT_BINARY_DIR}/cpack-templates)

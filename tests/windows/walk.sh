@@ -6,7 +6,8 @@
 # End to end under Wine, as a lab would use the Windows build: the installer
 # run silently, the installed program started from Program Files and walked
 # from the splash to an answered cube exercise and the calculator, closed,
-# then uninstalled silently. Qt's Windows accessibility does not reach
+# then uninstalled silently. The installer presets the class register's
+# folder, so the pupil says who she is and her answer reaches the folder. Qt's Windows accessibility does not reach
 # Linux's tree through Wine, so the walk reads window titles and states
 # (xdotool, xprop) and the screen.
 #   walk.sh BUILD_DIR CALC_STAND_IN.exe
@@ -93,14 +94,18 @@ for file in tramolo.exe LICENZA.txt LEGGIMI.txt licenze-qt/LGPL-3.0-only.txt; do
 done
 ok "the zip holds the program, its licence, LEGGIMI.txt and Qt's notices"
 
-wine "$installer" /S > /dev/null 2>&1 || fail "the silent install"
+mkdir -p "$WINEPREFIX/drive_c/registro"
+wine "$installer" /S '/REGISTRO=C:\registro' > /dev/null 2>&1 || fail "the silent install"
 folder="$WINEPREFIX/drive_c/Program Files/Il Tramolo"
 menu="$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Il Tramolo"
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Il Tramolo'
 [ -f "$folder/tramolo.exe" ] || fail "not installed into Program Files"
 [ -f "$menu/Il Tramolo.lnk" ] || fail "no Start-menu entry"
 wine reg query "$uninstall_key" /v UninstallString > /dev/null 2>&1 || fail "no uninstaller registered"
-ok "installed silently into Program Files, with a Start-menu entry and its uninstaller"
+register_key='HKLM\Software\Brenvo\tramolo\registro'
+wine reg query "$register_key" /v cartella /reg:64 2> /dev/null | grep -q 'C:\\registro' ||
+    fail "the register's folder is not in the machine's 64-bit settings"
+ok "installed silently into Program Files, with a Start-menu entry, its uninstaller and the register's folder"
 
 window_of() { xdotool search --onlyvisible --name "$1" 2> /dev/null | head -n 1; }
 title_of() { xdotool getwindowname "$1"; }
@@ -125,8 +130,15 @@ wait_for "the splash" xdotool search --onlyvisible --class tramolo.exe
 splash=$(xdotool search --onlyvisible --class tramolo.exe | head -n 1)
 choice_title="^Clicca per iniziare {26}\$"
 send_keys "$splash" a
+wait_for "\"Chi sei?\"" window_of '^Chi sei\?$'
+who=$(window_of '^Chi sei\?$')
+activate "$who"
+xdotool type --delay 100 "Maria Rossi"
+send_keys "$who" Tab
+xdotool type --delay 100 "3B"
+send_keys "$who" Return
 wait_for "the choice window" window_of "$choice_title"
-ok "a key passes the splash"
+ok "a key passes the splash; the program finds the preset register and asks who is there"
 
 send_keys "$(window_of "$choice_title")" Return
 wait_for "the cube window" window_of '^Ripassiamo le formule del cubo$'
@@ -153,6 +165,9 @@ answered() {
 wait_for "the verdict and the scores on the screen" answered
 difference=$(differing "$scratch/before.png" "$build/wine-cube.png")
 ok "an answer is checked: $difference pixels of the window change (the verdict and the scores)"
+recorded() { grep -q ';3B;Maria Rossi;Cubo;' "$WINEPREFIX/drive_c/registro/3B - Maria Rossi - "*.csv; }
+wait_for "the answer in the register's folder" recorded
+ok "the answer is in the register: $(basename "$WINEPREFIX/drive_c/registro/3B - Maria Rossi - "*.csv)"
 
 wmctrl -i -r "$cube" -b remove,maximized_vert,maximized_horz
 clock() { title_of "$cube" | grep -Eq '^(0[0-9]|1[0-2]):[0-5][0-9] (AM|PM)$'; }
@@ -183,6 +198,7 @@ wine "$folder/Disinstalla.exe" /S > /dev/null 2>&1 || fail "the silent uninstall
 wait_for "the program to be removed" bash -c "[ ! -e \"$folder/tramolo.exe\" ]"
 wait_for "the Start-menu entry to go" bash -c "[ ! -e \"$menu/Il Tramolo.lnk\" ]"
 wait_for "the uninstaller's registration to go" bash -c "! wine reg query '$uninstall_key'"
+wait_for "the register's setting to go" bash -c "! wine reg query '$register_key' /reg:64"
 ok "the uninstaller removes the program, its menu entry and its registration"
 
 echo "$passed passed, 0 failed"
