@@ -13,7 +13,7 @@ from process start to the end of the first paint, and peak memory,
 alternating the real window (the cube window, the problems window, then
 the splash) and the
 floor (instructions also against the floor with the cube window's faces), on the offscreen platform and under Xvfb. Idle: CPU time and wake-ups (context switches) of a
-window left alone. Interaction, worksheet and soak: the in-process benchmarks. Prints
+window left alone. Interaction, worksheet, register and soak: the in-process benchmarks. Prints
 medians and the ratios program/floor. Never part of the tests' pass or fail.
 """
 
@@ -157,6 +157,8 @@ def main():
                    stderr=subprocess.DEVNULL, check=True)
     subprocess.run([os.path.join(bench, "tramolo-bench-worksheet"), "3" if args.quick else "9"], env=offscreen,
                    check=True)
+    subprocess.run([os.path.join(bench, "tramolo-bench-register"), "1" if args.quick else "3"], env=offscreen,
+                   stderr=subprocess.DEVNULL, check=True)
     soak = ["100000", "1000"] if args.quick else []
     subprocess.run([os.path.join(bench, "tramolo-bench-soak"), *soak], env=offscreen,
                    stderr=subprocess.DEVNULL, check=True)

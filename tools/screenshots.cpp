@@ -15,12 +15,23 @@
 #include "common/RandomSource.h"
 #include "definitions/ExerciseProfiles.h"
 #include "window/ExerciseControls.h"
+#include "register/ClassRegister.h"
+#include "register/PupilName.h"
+#include "register/RegisterFile.h"
+#include "registerwindows/RegisterWindow.h"
+#include "registerwindows/TeacherCodeDialog.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTimer>
 #include "design/AnswerBox.h"
 #include <QTest>
 #include <cstdio>
@@ -37,6 +48,58 @@ bool save(QWidget &window, const QDir &dir, const QString &name)
     }
     std::printf("%s\n", qPrintable(path));
     return true;
+}
+
+// A class of six after three weeks, in a folder of its own.
+bool saveRegister(const QDir &dir)
+{
+    QTemporaryDir folder;
+    const QString code = QStringLiteral("prof3B");
+    QFile codeFile(folder.filePath(TeacherCode::fileName()));
+    if (!codeFile.open(QIODevice::WriteOnly) || codeFile.write(TeacherCode::make(code).toText()) <= 0)
+        return false;
+    codeFile.close();
+    const QStringList pupils{QStringLiteral("Maria Rossi"), QStringLiteral("Luca Bianchi"),
+                             QStringLiteral("Giulia Esposito"), QStringLiteral("Matteo Russo"),
+                             QStringLiteral("Sofia Romano"), QStringLiteral("Niccolò Gallo")};
+    const QList<std::pair<QString, QString>> kinds{
+        {QStringLiteral("Cubo"), QStringLiteral("Volume")}, {QStringLiteral("Piramide"), QStringLiteral("Apotema")},
+        {QStringLiteral("Cono"), QStringLiteral("Superficie laterale")},
+        {QStringLiteral("Problemi"), QStringLiteral("Piramide retta a base rombica")},
+        {QStringLiteral("Cilindro"), QStringLiteral("Volume")}};
+    for (int p = 0; p < pupils.size(); ++p) {
+        QList<RegisterRow> rows;
+        const int count = 40 + 17 * int(p);
+        for (int i = 0; i < count; ++i) {
+            const auto &[window, kind] = kinds[(i * (p + 1)) % kinds.size()];
+            const QDateTime when = QDateTime(QDate(2026, 11, 10).addDays(7 * (3 * i / count)), QTime(9, 0)).addSecs(i * 40);
+            rows << RegisterRow{when.date(), when.time(), QStringLiteral("3B"), pupils[p], window, kind, kind,
+                                QStringLiteral("12"), (i + p) % (p + 3) != 0, 30, i + 1};
+        }
+        if (!RegisterFile::append(folder.filePath(PupilName::fileName(QStringLiteral("3B"), pupils[p],
+                                                                      QStringLiteral("LAB-PC%1").arg(p + 1))),
+                                  rows))
+            return false;
+    }
+    QStandardPaths::setTestModeEnabled(true);
+    ClassRegister classRegister({folder.filePath(QStringLiteral("locale")), QStringLiteral("pc")}, nullptr);
+    classRegister.setFolder(folder.path());
+    QSettings settings;
+    RegisterWindow window(classRegister, settings, nullptr);
+    QTimer look;
+    QObject::connect(&look, &QTimer::timeout, [&] {
+        if (auto *d = qobject_cast<TeacherCodeDialog *>(QApplication::activeModalWidget())) {
+            look.stop();
+            d->codeField()->setText(code);
+            d->okButton()->click();
+        }
+    });
+    look.start(1);
+    window.open();
+    if (!QTest::qWaitFor([&window] { return window.isShowingRegister(); }, 20000))
+        return false;
+    window.classes()->setCurrentText(QStringLiteral("3B"));
+    return save(window, dir, QStringLiteral("Registro"));
 }
 
 } // namespace
@@ -122,5 +185,6 @@ int main(int argc, char *argv[])
         std::fprintf(stderr, "tramolo-screenshots: no pyramid on a rhombus given by a sum and a ratio came\n");
         ok = false;
     }
+    ok &= saveRegister(dir);
     return ok ? 0 : 1;
 }
