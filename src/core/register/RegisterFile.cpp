@@ -37,10 +37,12 @@ bool isHeader(QByteArrayView line)
 bool isRow(const RegisterCsv::Fields &fields)
 {
     const auto &f = fields.views;
-    return f.size() == 11 && RegisterCsv::date(f[0]) && RegisterCsv::time(f[1]) && !f[2].isEmpty()
-           && !f[3].isEmpty() && (f[8] == QByteArrayView(RegisterCsv::Right) || f[8] == QByteArrayView(RegisterCsv::Wrong))
-           && RegisterCsv::number(f[9]).value_or(-1) <= std::numeric_limits<int>::max()
-           && RegisterCsv::number(f[10]).value_or(0) > 0;
+    if (f.size() != 11)
+        return false;
+    const std::optional<qint64> seconds = RegisterCsv::number(f[9]);
+    return RegisterCsv::date(f[0]) && RegisterCsv::time(f[1]) && !f[2].isEmpty() && !f[3].isEmpty()
+           && (f[8] == QByteArrayView(RegisterCsv::Right) || f[8] == QByteArrayView(RegisterCsv::Wrong)) && seconds
+           && *seconds <= std::numeric_limits<int>::max() && RegisterCsv::number(f[10]).value_or(0) > 0;
 }
 
 Reading read(QIODevice &device, const FieldSink &sink)

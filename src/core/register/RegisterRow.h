@@ -51,7 +51,8 @@ QByteArray line(const QList<QByteArray> &fields);
 QByteArray line(const RegisterRow &row);
 
 // The fields of one line without its line break, or false when its quotes
-// do not close. A quoted field's text is kept in the fields' own buffer.
+// do not close. A quoted field's text is kept in the fields' own buffer;
+// the others are views into the line, which must outlive them.
 struct Fields
 {
     QVarLengthArray<QByteArrayView, 12> views;

@@ -125,7 +125,8 @@ QStringList RegisterStore::classes() const
             continue;
         RegisterCsv::Fields fields;
         const QByteArray header = lines[0].startsWith(RegisterCsv::Bom) ? lines[0].mid(3) : lines[0];
-        if (header.trimmed() != RegisterCsv::Header || !RegisterCsv::split(lines[1].trimmed(), fields)
+        const QByteArray first = lines[1].trimmed(); // the fields are views into it
+        if (header.trimmed() != RegisterCsv::Header || !RegisterCsv::split(first, fields)
             || !RegisterFile::isRow(fields))
             continue;
         const QString schoolClass = RegisterCsv::text(fields.views[2], true);
