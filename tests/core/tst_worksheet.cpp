@@ -135,6 +135,12 @@ void WorksheetTest::solutionsAreTheWindowsAnswers()
         QCOMPARE(value.section(u' ', 1, 1), item.units.first());
         QVERIFY2(QStringList({u"cm"_qs, u"cmq"_qs, u"cmc"_qs}).contains(item.units.first()), qPrintable(item.heading));
         QVERIFY2(item.dataLine.startsWith(u"Dati: "_qs) && !item.dataLine.contains(u"X"_qs), qPrintable(item.dataLine));
+        // Every "=" with a blank each side, as a teacher writes it; the
+        // window's given line among them ("Superficie laterale= 224 cmq").
+        static const QRegularExpression cramped(u"[^ ]=|=[^ ]"_qs);
+        QVERIFY2(!cramped.match(item.dataLine).hasMatch(), qPrintable(item.dataLine));
+        if (e.hasGivenLine())
+            QVERIFY2(item.dataLine.contains(e.givenLine.section(u'=', 0, 0).trimmed() + u" = "_qs), qPrintable(item.dataLine));
         QVERIFY(item.questions.first().startsWith(u"Calcola: "_qs));
         for (const QString &line : item.working)
             QVERIFY2(!numbered.match(line).hasMatch(), qPrintable(line));

@@ -53,4 +53,7 @@ struct Exercise
     bool timesPi = false;
 
     bool hasGivenLine() const { return !givenLine.isEmpty(); }
+    // A place's measure as a textbook writes it beside its segment: "8 cm",
+    // or "X" where it is asked.
+    QString measureLabel(int place) const;
 };

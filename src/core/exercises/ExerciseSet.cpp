@@ -166,6 +166,12 @@ Exercise ExerciseSet::drawOf(int number, RandomSource &random) const
     return make(number, first, step, t);
 }
 
+QString Exercise::measureLabel(int place) const
+{
+    const QString &caption = captions.at(place);
+    return caption == QStringLiteral("X") || caption.isEmpty() ? caption : caption + QStringLiteral(" cm");
+}
+
 QStringList ExerciseSet::data(const Exercise &exercise) const
 {
     QStringList lines;
@@ -177,8 +183,7 @@ QStringList ExerciseSet::data(const Exercise &exercise) const
         if (seen.contains(symbol))
             continue;
         seen << symbol;
-        const QString &caption = exercise.captions[place];
-        lines << symbol + QStringLiteral(" = ") + caption + (caption == QStringLiteral("X") ? QString() : QStringLiteral(" cm"));
+        lines << symbol + QStringLiteral(" = ") + exercise.measureLabel(place);
     }
     return lines;
 }

@@ -9,6 +9,7 @@
 #include "exercises/ExerciseSet.h"
 #include "frame/FrameTexts.h"
 
+#include <QRegularExpression>
 #include <utility>
 
 using namespace Qt::Literals::StringLiterals;
@@ -39,6 +40,14 @@ QString lowerFirst(QString text)
     return text;
 }
 
+// The windows keep their designed "Superficie laterale= 224 cmq"; a
+// teacher writes it with a blank each side of "=".
+QString spacedEquals(QString line)
+{
+    static const QRegularExpression equals(u"\\s*=\\s*"_s);
+    return line.replace(equals, u" = "_s);
+}
+
 Item exerciseItem(int number, int choice, const QString &name, const Exercise &e)
 {
     Item item;
@@ -52,7 +61,7 @@ Item exerciseItem(int number, int choice, const QString &name, const Exercise &e
             data << datum;
     }
     if (e.hasGivenLine())
-        data << e.givenLine;
+        data << spacedEquals(e.givenLine);
     item.dataLine = FrameTexts::dataPrefix() + data.join(u"; "_s);
     const QString unit = unitOf(e);
     item.questions << u"Calcola: "_s + lowerFirst(e.question);
