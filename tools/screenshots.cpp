@@ -126,6 +126,11 @@ int main(int argc, char *argv[])
     ChoiceWindow choice;
     choice.show();
     ok &= save(choice, dir, QStringLiteral("scelte"));
+    // And with the keyboard's focus on the cylinder, as Tab leaves it.
+    if (auto *cylinder = choice.findChild<QWidget *>(QStringLiteral("cmdCylinder"))) {
+        cylinder->setFocus(Qt::TabFocusReason);
+        ok &= save(choice, dir, QStringLiteral("scelte-fuoco"));
+    }
 
     // A fixed clock, so the same exercises come out each time.
     RandomSource random([] { return qint64(20261208); });

@@ -16,9 +16,9 @@ from desktop import (answer_right_then_wrong, check, close_and_expect_exit, open
 
 
 def numbers(window, *descriptions):
-    """The measures on the figure by their description; None for "X"."""
+    """The measures on the figure by their description, "8" or "8 cm"; None for "X"."""
     shown = [window.text_of(d) for d in descriptions]
-    return [None if text == "X" else int(text) for text in shown]
+    return [None if text == "X" else int(text.removesuffix(" cm")) for text in shown]
 
 
 def given_value(window):

@@ -22,7 +22,9 @@ SOLIDS = ["Cubo", "Parallelepipedo", "Prisma", "Piramide", "Cilindro", "Cono", "
 
 
 def text_of(path):
-    return subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True, check=True).stdout
+    # The paper keeps a number with its unit by a no-break space.
+    return subprocess.run(["pdftotext", path, "-"], capture_output=True, text=True,
+                          check=True).stdout.replace("\u00a0", " ")
 
 
 def saved(path):

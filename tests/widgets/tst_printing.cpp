@@ -4,6 +4,7 @@
 
 #include "definitions/Catalogue.h"
 #include "FakeRandom.h"
+#include "RecordingDevice.h"
 #include "definitions/ExerciseProfiles.h"
 #include "definitions/StartWindows.h"
 #include "design/AnswerBox.h"
@@ -16,6 +17,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QPainter>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
@@ -23,7 +26,7 @@
 
 namespace {
 
-Pages worksheet(int exercises, int versions, bool solutions)
+Pages worksheet(int exercises, int versions, bool solutions, int number = 77)
 {
     Worksheets::Request r;
     r.offered = Catalogue::sources();
@@ -31,7 +34,7 @@ Pages worksheet(int exercises, int versions, bool solutions)
     r.exercises = exercises;
     r.versions = versions;
     r.solutions = solutions;
-    r.number = 77;
+    r.number = number;
     return WorksheetPages::make(r, Worksheets::make(r));
 }
 
@@ -65,6 +68,8 @@ private slots:
     void versionsAndSolutionsTakePagesOfTheirOwn();
     void dialogAsTheTeacherFindsIt();
     void resultsPageFromTheResultsPanel();
+    void measuresOnPaperBesideTheirFigures_data();
+    void measuresOnPaperBesideTheirFigures();
 };
 
 void PrintingTest::savesAWholePdf()
@@ -184,6 +189,81 @@ void PrintingTest::resultsPageFromTheResultsPanel()
     QCOMPARE(report.window, window.profile().descriptiveTitle);
     QCOMPARE(report.minutes, 0);
     QCOMPARE(pageCount(pdfOf(report.pages(u"Mario Rossi"_qs))), 1);
+}
+
+void PrintingTest::measuresOnPaperBesideTheirFigures_data()
+{
+    QTest::addColumn<int>("number");
+    // Sheets of forty exercises mixing every window and the problems.
+    QTest::newRow("sheet 77") << 77;
+    QTest::newRow("sheet 778") << 778;
+    QTest::newRow("sheet 31415") << 31415;
+}
+
+// A 40-exercise sheet as the paper receives it: every measure on a figure
+// is one run of text with its "cm" ("12 cm") or "X", inside its figure's
+// column, below its exercise's heading and clear of any other text; no type
+// anywhere under 9 points.
+void PrintingTest::measuresOnPaperBesideTheirFigures()
+{
+    QFETCH(int, number);
+    const Pages pages = worksheet(40, 1, true, number);
+    RecordingDevice device(QSizeF(210, 297));
+    QPainter painter(&device);
+    QVERIFY(pages.paint(painter, QRectF(0, 0, device.width(), device.height()), [&device] {
+        ++device.page;
+        return true;
+    }));
+    painter.end();
+
+    static const QRegularExpression measure(u"^(\\d+ cm|X)$"_qs);
+    int measures = 0;
+    for (int i = 0; i < device.texts.size(); ++i) {
+        const RecordingDevice::Text &t = device.texts[i];
+        QVERIFY2(t.points >= 9 - 1e-6, qPrintable(u"%1: %2 pt"_qs.arg(t.text).arg(t.points)));
+        // A unit is on the line of its number: alone it follows the number
+        // (or its "π", which comes in a font of its own) on the same line.
+        if (QStringList({u"cm"_qs, u"cmq"_qs, u"cmc"_qs}).contains(t.text.trimmed())) {
+            const RecordingDevice::Text *before = i > 0 ? &device.texts[i - 1] : nullptr;
+            QVERIFY2(before && before->page == t.page && std::abs(before->box.center().y() - t.box.center().y()) < t.box.height() / 4
+                         && t.box.left() - before->box.right() < t.box.height() && t.box.left() >= before->box.left()
+                         && QRegularExpression(u"[\\dπ][\\s\\x{a0}]?$"_qs).match(before->text).hasMatch(),
+                     qPrintable(t.text + u" after "_qs + (before ? before->text : QString())));
+        }
+        if (!measure.match(t.text).hasMatch())
+            continue;
+        ++measures;
+        // Its exercise: the last heading above it on its page, and the data
+        // line that heading's text column begins with.
+        const RecordingDevice::Text *heading = nullptr;
+        const RecordingDevice::Text *data = nullptr;
+        const RecordingDevice::Text *next = nullptr;
+        for (const RecordingDevice::Text &o : std::as_const(device.texts)) {
+            if (o.page != t.page)
+                continue;
+            if (o.text.startsWith(u"Esercizio "_qs) && o.box.top() <= t.box.top()
+                && (!heading || o.box.top() > heading->box.top()))
+                heading = &o;
+            if (o.text.startsWith(u"Esercizio "_qs) && o.box.top() > t.box.top() && (!next || o.box.top() < next->box.top()))
+                next = &o;
+        }
+        QVERIFY2(heading, qPrintable(t.text));
+        for (const RecordingDevice::Text &o : std::as_const(device.texts)) {
+            if (o.page == t.page && o.text.startsWith(u"Dati:"_qs) && o.box.top() > heading->box.top()
+                && (!data || o.box.top() < data->box.top()))
+                data = &o;
+        }
+        QVERIFY2(data, qPrintable(heading->text));
+        const QString where = heading->text + u": "_qs + t.text;
+        QVERIFY2(t.box.top() >= heading->box.bottom(), qPrintable(where));
+        QVERIFY2(t.box.right() <= data->box.left(), qPrintable(where));
+        QVERIFY2(!next || t.box.bottom() <= next->box.top(), qPrintable(where));
+        for (int j = 0; j < device.texts.size(); ++j) {
+            const RecordingDevice::Text &o = device.texts[j];
+            QVERIFY2(j == i || o.page != t.page || !o.box.intersects(t.box), qPrintable(where + u" / "_qs + o.text));
+        }
+    }
+    QVERIFY2(measures >= 40, qPrintable(QString::number(measures)));
 }
 
 QTEST_MAIN(PrintingTest)

@@ -16,6 +16,9 @@
 #include "design/AnswerBox.h"
 #include "design/Fonts.h"
 #include "design/PictureBox.h"
+#include "exercises/ExerciseSet.h"
+#include "figures/FigureMap.h"
+#include "shell/Application.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -24,8 +27,10 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QStatusBar>
+#include <QStyleFactory>
 #include <QRegularExpression>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,6 +48,18 @@ WindowProfile profileNamed(const QString &name)
     return {};
 }
 
+// WCAG 2's contrast ratio, from the colours' relative luminance.
+qreal contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &c) {
+        const auto linear = [](qreal v) { return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+    };
+    const qreal la = luminance(a);
+    const qreal lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
 int gap(const QRect &a, const QRect &b)
 {
     const int dx = std::max({0, a.left() - b.right(), b.left() - a.right()});
@@ -58,6 +75,7 @@ class WindowDesignTest : public QObject
 {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void installedFamily_data();
     void installedFamily();
 
@@ -73,12 +91,21 @@ private slots:
     void splashLabelsFitBesideTheButton_data();
     void splashLabelsFitBesideTheButton();
     void picturesAreDrawnAtScreenResolution();
+    void measuresBesideTheirSegments_data();
+    void measuresBesideTheirSegments();
+    void focusedChoiceShowsAFrame();
 
 private:
     std::unique_ptr<ExerciseWindow> open(const QString &name, QSize size);
     void checkEverythingInsideAndWhole(ExerciseWindow &w);
     FakeRandom m_random;
 };
+
+void WindowDesignTest::initTestCase()
+{
+    // The style the program runs with, its focus frame included.
+    configureApplication(*qApp);
+}
 
 void WindowDesignTest::installedFamily_data()
 {
@@ -258,6 +285,8 @@ void WindowDesignTest::everythingFitsAndReads()
             measures << own;
     }
     for (QWidget *m : measures) {
+        if (!m->isVisibleTo(w.get()))
+            continue;
         const QRect r(m->mapTo(w.get(), QPoint(0, 0)), m->size());
         QVERIFY2(gap(r, figure) <= 30 * canvas->scale(), qPrintable(m->objectName()));
     }
@@ -486,6 +515,151 @@ void WindowDesignTest::picturesAreDrawnAtScreenResolution()
         for (int x = 0; x < drawn.width(); ++x)
             differing += drawn.pixel(x, y) != direct.pixel(x, y);
     QVERIFY2(differing < drawn.width() * drawn.height() / 100, qPrintable(QString::number(differing)));
+}
+
+void WindowDesignTest::measuresBesideTheirSegments_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<QSize>("size");
+    for (const char *w : {"Piramide", "Cilindro", "Cono", "Sfera"}) {
+        const int kinds = profileNamed(QString::fromLatin1(w)).exercises->kindCount;
+        for (int kind = 1; kind <= kinds; ++kind) {
+            QTest::addRow("%s kind %d design size", w, kind) << w << kind << QSize();
+            QTest::addRow("%s kind %d full HD", w, kind) << w << kind << FullHd;
+            QTest::addRow("%s kind %d small netbook", w, kind) << w << kind << QSize(1024, 600);
+        }
+    }
+}
+
+// Each measure of the new solids is one label by its SVG's segment: "8 cm"
+// or "X", near the segment's middle, on no line or letter of the drawing and
+// on no other text; the figure fills half the window's height at least, and
+// its labels are as tall as the question. Tried with the exercise drawn and
+// with the widest measures.
+void WindowDesignTest::measuresBesideTheirSegments()
+{
+    QFETCH(QString, window);
+    QFETCH(int, kind);
+    QFETCH(QSize, size);
+    // The window's first draw of a kind falls in the kind's share of [0, 1).
+    m_random.script = {float((kind - 0.5) / profileNamed(window).exercises->kindCount)};
+    auto w = open(window, size);
+    const ExerciseControls &c = w->controls();
+    QCOMPARE(w->state().intMode, kind);
+    QCoreApplication::processEvents();
+
+    auto *canvas = w->findChild<DesignCanvas *>();
+    const QRect picture(c.Image4->mapTo(w.get(), c.Image4->pictureRect().topLeft()), c.Image4->pictureRect().size());
+    if (!size.isValid())
+        QVERIFY2(picture.height() * 2 >= canvas->height(),
+                 qPrintable(u"%1 of %2"_s.arg(picture.height()).arg(canvas->height())));
+    const FigureMap map(Artwork::resourcePath(c.Image4->picture()));
+    const QRectF box = map.viewBox();
+    QVERIFY(!box.isEmpty());
+    const qreal scale = picture.width() / box.width();
+    // The drawing alone, as the picture box shows it.
+    const QImage drawing = c.Image4->grab().toImage().scaled(c.Image4->size());
+
+    for (const QString &widest : {QString(), QStringLiteral("888 cm")}) {
+        const auto places = c.places();
+        QList<QLabel *> shown;
+        for (int place = 0; place < MeasurePlaces; ++place) {
+            if (!places[place] || !places[place]->isVisible())
+                continue;
+            if (!widest.isEmpty() && places[place]->text() != u"X")
+                places[place]->setText(widest);
+            shown << places[place];
+        }
+        QCoreApplication::processEvents();
+        QVERIFY(!shown.isEmpty());
+        const QStringList texts = [&] {
+            QStringList t;
+            for (QLabel *l : w->findChildren<QLabel *>())
+                if (l->isVisible())
+                    t << l->text();
+            return t;
+        }();
+        QVERIFY2(!texts.contains(u"cm"_s), qPrintable(texts.join(u'|')));
+
+        for (QLabel *label : std::as_const(shown)) {
+            const int place = int(std::find(places.begin(), places.end(), label) - places.begin());
+            const QString name = label->objectName() + u' ' + label->text();
+            QVERIFY2(label->text() == u"X" || label->text().endsWith(u" cm"), qPrintable(name));
+            QVERIFY2(QFontInfo(label->font()).pixelSize() >= QFontInfo(c.Label5->font()).pixelSize(), qPrintable(name));
+            const QRect r(label->mapTo(w.get(), QPoint(0, 0)), label->size());
+            QVERIFY2(label->sizeHint().width() <= label->width(), qPrintable(name));
+
+            // Near its segment's middle.
+            const FigureMap::Segment *segment = map.segment(place);
+            QVERIFY2(segment, qPrintable(name));
+            const QPointF middle = picture.topLeft() + (segment->line.center() - box.topLeft()) * scale;
+            const qreal dx = std::max({r.left() - middle.x(), 0.0, middle.x() - r.right()});
+            const qreal dy = std::max({r.top() - middle.y(), 0.0, middle.y() - r.bottom()});
+            QVERIFY2(std::hypot(dx, dy) <= 3 * r.height(), qPrintable(name));
+
+            // On no other text.
+            for (QLabel *other : w->findChildren<QLabel *>()) {
+                if (other == label || !other->isVisible() || other->text().isEmpty())
+                    continue;
+                const QRect o(other->mapTo(w.get(), QPoint(0, 0)), other->size());
+                QVERIFY2(!o.intersects(r), qPrintable(name + u" / "_s + other->objectName()));
+            }
+            // On no line or letter: nothing dark under it in the drawing.
+            const QRect under = QRect(r.topLeft() - c.Image4->mapTo(w.get(), QPoint(0, 0)), r.size())
+                                    .intersected(drawing.rect());
+            for (int y = under.top(); y <= under.bottom(); ++y) {
+                for (int x = under.left(); x <= under.right(); ++x) {
+                    const QColor p = drawing.pixelColor(x, y);
+                    QVERIFY2(qGray(p.rgb()) >= 110 || p.alpha() < 64,
+                             qPrintable(name + u" on the drawing at %1,%2"_s.arg(x).arg(y)));
+                }
+            }
+        }
+    }
+}
+
+// The choice window with each button focused in turn: the focused one
+// framed inside its edges, 3 pixels wide at least, in a colour at 3:1 or
+// more against its face and the window around it; the others not.
+void WindowDesignTest::focusedChoiceShowsAFrame()
+{
+    ChoiceWindow choice;
+    choice.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&choice));
+    QList<QPushButton *> buttons;
+    for (QPushButton *b : choice.findChildren<QPushButton *>())
+        if (b->isVisible())
+            buttons << b;
+    QVERIFY(buttons.size() >= 10);
+    const QColor around = choice.palette().color(QPalette::Window);
+    for (QPushButton *focused : std::as_const(buttons)) {
+        focused->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        QVERIFY(focused->hasFocus());
+        for (QPushButton *b : std::as_const(buttons)) {
+            const QImage shot = b->grab().toImage();
+            const int midX = shot.width() / 2;
+            const int midY = shot.height() / 2;
+            // The ring three pixels deep, at the middle of each side.
+            QList<QColor> ring;
+            for (int d = 0; d < 3; ++d) {
+                ring << shot.pixelColor(d, midY) << shot.pixelColor(shot.width() - 1 - d, midY)
+                     << shot.pixelColor(midX, d) << shot.pixelColor(midX, shot.height() - 1 - d);
+            }
+            const bool solid = std::all_of(ring.begin(), ring.end(), [&](const QColor &p) { return p == ring.first(); });
+            const QString name = b->objectName() + (b == focused ? u" focused"_s : u" unfocused"_s);
+            if (b != focused) {
+                QVERIFY2(!solid || contrast(ring.first(), around) < 3, qPrintable(name));
+                continue;
+            }
+            QVERIFY2(solid, qPrintable(name));
+            // The face between the frame and the picture.
+            const QColor face = shot.pixelColor(int(shot.width() * 0.08), midY);
+            QVERIFY2(contrast(ring.first(), face) >= 3, qPrintable(name + u" on its face"_s));
+            QVERIFY2(contrast(ring.first(), around) >= 3, qPrintable(name + u" on the window"_s));
+        }
+    }
 }
 
 QTEST_MAIN(WindowDesignTest)

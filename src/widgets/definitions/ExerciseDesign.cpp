@@ -95,46 +95,74 @@ const Control PrismExtras[] = {
     {u"Label7",     K::Label,     R::HeightLetter, {5760, 2520,  375,  495}, u"h",              Sans12,       NoColour,  White},
 };
 
-// The new solids keep the cube window's places, with their own figure of
-// the cube's size and their measures by the segments they measure. The
-// unit box is wider, for "cmq" and "cmc".
+// The new solids keep the cube window's places, but their figure fills the
+// room between the verdict and the scores, left of the line on π and of the
+// teacher, and each measure is one label by its segment, "8 cm" or "X", as
+// tall as the question: the figure's SVG says where, so a measure's row
+// keeps only its screen-reader name. The given datum moves under the
+// teacher, wrapped, to leave the figure its room. The unit box is wider,
+// for "cmq" and "cmc".
 constexpr int NoRise = 0;
 constexpr Override WideUnit{u"Text1", 10800, 120, 1800};
+constexpr QRect FigureRoom{240, 1575, 7200, 4860};
+// The pyramid, wide and low, has no line on π to keep clear of.
+constexpr QRect WideFigureRoom{240, 1575, 7800, 4860};
+constexpr QRect GivenBesideTheTeacher{8160, 5040, 3975, 1335};
+
+constexpr Override figure(QRect room, P picture)
+{
+    return {u"Image4", room.left(), room.top(), room.width(), room.height(), picture};
+}
+
+constexpr Override measure(const char16_t *name, const char16_t *description)
+{
+    return {name, FigureRoom.left(), FigureRoom.top(), Override::Keep, Override::Keep, P::None, description};
+}
 
 const Override PyramidMoves[] = {
-    // name          left   top  width height  picture      screen reader
-    {u"Image4",     3120, 1800, 3090, 3180, P::Pyramid},
+    figure(WideFigureRoom, P::Pyramid),
     WideUnit,
-    {u"Lbla",       4200, 4440,  600,  435, P::None,     u"Lato di base"},
-    {u"Label2(1)",  4800, 4440,  540,  435, P::None,     u"Unità del lato di base"},
-    {u"lblb",       3960, 3480, Keep, Keep, P::None,     u"Apotema"},
-    {u"Label2(2)",  3960, 3810,  540,  435, P::None,     u"Unità dell'apotema"},
+    measure(u"Lbla", u"Lato di base"),
+    measure(u"lblb", u"Apotema"),
 };
 
 const Override CylinderMoves[] = {
-    {u"Image4",     3120, 1800, 3090, 3180, P::Cylinder},
+    figure(FigureRoom, P::Cylinder),
     WideUnit,
-    {u"Lbla",       4800, 4680,  600,  435, P::None,     u"Raggio"},
-    {u"Label2(1)",  5400, 4680,  540,  435, P::None,     u"Unità del raggio"},
+    measure(u"Lbla", u"Raggio"),
 };
 
 const Override ConeMoves[] = {
-    {u"Image4",     3120, 1800, 3090, 3180, P::Cone},
+    figure(FigureRoom, P::Cone),
     WideUnit,
-    {u"Lbla",       4800, 4680,  600,  435, P::None,     u"Raggio"},
-    {u"Label2(1)",  5400, 4680,  540,  435, P::None,     u"Unità del raggio"},
-    {u"lblb",       5400, 3030, Keep, Keep, P::None,     u"Apotema"},
-    {u"Label2(2)",  5700, 3030,  480,  435, P::None,     u"Unità dell'apotema"},
-    {u"Lblalt",     2580, 3030, Keep, Keep, P::None,     u"Altezza"},
-    {u"Label2(0)",  2880, 3030,  300,  435, P::None,     u"Unità dell'altezza"},
+    measure(u"Lbla", u"Raggio"),
+    measure(u"lblb", u"Apotema"),
+    measure(u"Lblalt", u"Altezza"),
 };
 
 const Override SphereMoves[] = {
-    {u"Image4",     3120, 1800, 3090, 3180, P::Sphere},
+    figure(FigureRoom, P::Sphere),
     WideUnit,
-    {u"Lbla",       5070, 3450,  600,  435, P::None,     u"Raggio"},
-    {u"Label2(1)",  5670, 3450,  540,  435, P::None,     u"Unità del raggio"},
+    measure(u"Lbla", u"Raggio"),
 };
+
+// The measures leave the table for the figure, and their "cm" goes into
+// their own text.
+QList<Control> measuresOnFigure(QList<Control> table)
+{
+    table = without(table, {u"Label2(0)", u"Label2(1)", u"Label2(2)"});
+    for (Control &c : table) {
+        if (c.role == R::Given) {
+            c.twips = GivenBesideTheTeacher;
+            c.flags = WordWrap;
+        }
+        if (Design::measurePlace(c.role) < 0)
+            continue;
+        c.flags = OnFigure;
+        c.font = Sans18;
+    }
+    return table;
+}
 
 // Beside the answer box, while the answer asked has π in it.
 const Control PiHint[] = {
@@ -207,22 +235,22 @@ QList<Control> prism()
 
 QList<Control> pyramid()
 {
-    return derive(cube(), NoRise, list(PyramidMoves), {});
+    return measuresOnFigure(derive(cube(), NoRise, list(PyramidMoves), {}));
 }
 
 QList<Control> cylinder()
 {
-    return derive(cube(), NoRise, list(CylinderMoves), list(PiHint));
+    return measuresOnFigure(derive(cube(), NoRise, list(CylinderMoves), list(PiHint)));
 }
 
 QList<Control> cone()
 {
-    return derive(cube(), NoRise, list(ConeMoves), list(PiHint));
+    return measuresOnFigure(derive(cube(), NoRise, list(ConeMoves), list(PiHint)));
 }
 
 QList<Control> sphere()
 {
-    return derive(cube(), NoRise, list(SphereMoves), list(PiHint));
+    return measuresOnFigure(derive(cube(), NoRise, list(SphereMoves), list(PiHint)));
 }
 
 QList<Control> problems()

@@ -43,6 +43,19 @@ enum class Role : quint8 {
     ProblemKind, ProblemText, Datum1, Datum2, Datum3, Datum4, Datum5, Datum6, QuestionList,
 };
 
+// The figure's place (0 to 3: a, b, c, d) a measure's label stands for; -1
+// for any other role.
+constexpr int measurePlace(Role role)
+{
+    switch (role) {
+    case Role::Width: return 0;
+    case Role::Depth: return 1;
+    case Role::Height: return 2;
+    case Role::FourthMeasure: return 3;
+    default: return -1;
+    }
+}
+
 // Points as designed; no family means the toolkit's own font.
 struct Font
 {
@@ -77,6 +90,7 @@ enum Flag : quint16 {
     LargePicture = 1 << 9, // a button's picture fills three quarters of it
     WordWrap = 1 << 10,    // a label's text wraps at its width
     RoomForLongest = 1 << 11, // designed to hold its longest text (the design test checks it): never measured
+    OnFigure = 1 << 12,    // a measure written by its segment on the figure, wherever the figure's room puts it
 };
 
 struct Control

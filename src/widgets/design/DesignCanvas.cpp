@@ -6,6 +6,8 @@
 
 #include "ControlFactory.h"
 #include "Twips.h"
+#include "figures/FigureMap.h"
+#include "figures/LabelPlacement.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -48,6 +50,8 @@ DesignCanvas::DesignCanvas(QSize clientAreaTwips, Mode mode, QWidget *parent)
     , m_clientArea(toPixels(QRect(QPoint(0, 0), clientAreaTwips)))
 {
 }
+
+DesignCanvas::~DesignCanvas() = default;
 
 QWidget *DesignCanvas::add(const Design::Control &row, Artwork::IconCache &icons)
 {
@@ -135,6 +139,8 @@ void DesignCanvas::relayout()
                          (height() - extent.height() * m_scale) / 2 - extent.y() * m_scale);
     }
 
+    const Placed *figure = nullptr;
+    QRect room;
     for (Placed &p : m_placed) {
         if (!p.control)
             continue;
@@ -144,6 +150,8 @@ void DesignCanvas::relayout()
             if (p.control->font() != font)
                 p.control->setFont(font);
         }
+        if (p.design.has(Design::OnFigure))
+            continue;
         QRect scaled = toPixels(p.design.twips);
         if (m_mode == Mode::Scaled) {
             const QRectF design = scaled;
@@ -155,9 +163,59 @@ void DesignCanvas::relayout()
         } else if (p.design.kind == Design::Kind::Label) {
             scaled = grown(p.control, p.design, keptInside(p, scaled));
         }
+        if (p.design.role == Design::Role::Figure) {
+            figure = &p;
+            room = scaled;
+        }
         p.control->setGeometry(scaled);
     }
+    if (figure)
+        placeOnFigure(room, figure->control, figure->design.picture);
     m_laying = false;
+}
+
+void DesignCanvas::placeOnFigure(const QRect &room, QWidget *figure, Artwork::Picture picture)
+{
+    // The picture's size is found for the widest measures a figure shows,
+    // three digits, so that it keeps its size from one exercise to the next.
+    static constexpr char16_t Widest[] = u"888 cm";
+    QList<QWidget *> shown;
+    QList<LabelPlacement::Label> labels;
+    QList<LabelPlacement::Label> widest;
+    for (const Placed &p : std::as_const(m_placed)) {
+        auto *label = qobject_cast<QLabel *>(p.control.data());
+        if (!label || !p.design.has(Design::OnFigure) || label->isHidden())
+            continue;
+        const int place = Design::measurePlace(p.design.role);
+        const QSize hint = label->sizeHint();
+        const QFontMetrics metrics = label->fontMetrics();
+        const int widestText = metrics.horizontalAdvance(QString::fromUtf16(Widest));
+        shown << label;
+        labels << LabelPlacement::Label{place, hint};
+        widest << LabelPlacement::Label{
+            place, QSize(std::max(hint.width(), hint.width() - metrics.horizontalAdvance(label->text()) + widestText),
+                         hint.height())};
+    }
+    if (shown.isEmpty())
+        return;
+    if (!m_figureMap || m_figurePicture != picture) {
+        m_figureMap = std::make_unique<FigureMap>(Artwork::resourcePath(picture));
+        m_figurePicture = picture;
+    }
+    LabelPlacement::Layout layout = LabelPlacement::fill(*m_figureMap, room, widest);
+    if (layout.fits)
+        layout = LabelPlacement::at(*m_figureMap, layout.picture, room, labels);
+    if (!layout.fits)
+        layout = LabelPlacement::fill(*m_figureMap, room, labels);
+    if (layout.picture.isEmpty())
+        return;
+    figure->setGeometry(layout.picture.toAlignedRect());
+    for (int i = 0; i < shown.size(); ++i) {
+        // A label with no room found stays by the picture's corner, seen.
+        const QRectF r = layout.labels.value(i);
+        shown[i]->setGeometry(r.isEmpty() ? QRect(layout.picture.topLeft().toPoint(), labels[i].size.toSize())
+                                          : r.toAlignedRect());
+    }
 }
 
 QRect DesignCanvas::keptInside(Placed &p, QRect r)

@@ -13,6 +13,9 @@
 #include <QPointer>
 #include <QRawFont>
 #include <QWindow>
+#include <memory>
+
+class FigureMap;
 
 // Holds a window's controls at their design places. Labels too small for
 // their text grow rather than clip it; labels sized to their text follow it
@@ -23,6 +26,8 @@
 //           fonts in points; only labels are fitted: one stays inside the
 //           canvas where it can, one that keeps clear of a control on top
 //           shrinks its font.
+// The measures of a figure that says where they go (OnFigure) are placed by
+// its segments, the picture as large as its room allows with them.
 class DesignCanvas : public QFrame
 {
     Q_OBJECT
@@ -30,6 +35,7 @@ public:
     enum class Mode { Scaled, Fixed };
 
     DesignCanvas(QSize clientAreaTwips, Mode mode, QWidget *parent = nullptr);
+    ~DesignCanvas() override;
 
     // Builds the row's control on the canvas; it is laid out with the others.
     QWidget *add(const Design::Control &row, Artwork::IconCache &icons);
@@ -60,6 +66,7 @@ private:
     QRect keptInside(Placed &p, QRect designed);
     void shrinkToFit(Placed &p, int room);
     QRect grown(QWidget *control, const Design::Control &design, QRect scaled) const;
+    void placeOnFigure(const QRect &room, QWidget *figure, Artwork::Picture picture);
 
     Mode m_mode;
     DesignFonts m_fonts;
@@ -70,4 +77,6 @@ private:
     bool m_dirty = true;
     QHash<QString, QRawFont> m_faces; // a face of each family fitted, at the size it is shown
     QPointer<QWindow> m_watched; // the window whose first exposure lays the canvas out
+    std::unique_ptr<FigureMap> m_figureMap; // read when the measures are first placed
+    Artwork::Picture m_figurePicture = Artwork::Picture::None;
 };

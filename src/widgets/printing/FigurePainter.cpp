@@ -5,47 +5,22 @@
 #include "FigurePainter.h"
 
 #include "exercises/ExerciseSet.h"
+#include "figures/FigureMap.h"
+#include "figures/LabelPlacement.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <array>
 
 namespace {
 
-using R = Design::Role;
-
-// The figure's places in the order of Exercise::captions, and their units.
-constexpr std::array<R, MeasurePlaces> Places = {R::Width, R::Depth, R::Height, R::FourthMeasure};
-constexpr std::array<R, MeasurePlaces> Units = {R::WidthUnit, R::DepthUnit, R::HeightUnit, R::FourthUnit};
-
-const Design::Control *row(const WindowProfile &profile, R role)
+Artwork::Picture figureOf(const WindowProfile &profile)
 {
     for (const Design::Control &control : profile.controls) {
-        if (control.role == role)
-            return &control;
+        if (control.role == Design::Role::Figure)
+            return control.picture;
     }
-    return nullptr;
-}
-
-bool used(const Exercise &e, int place)
-{
-    return e.set && (e.set->places & (1 << place));
-}
-
-// The design's rectangle that holds the picture and every measure it shows.
-QRect extent(const WindowProfile &profile, const Exercise *exercise)
-{
-    const Design::Control *figure = row(profile, R::Figure);
-    QRect all = figure ? figure->twips : QRect();
-    for (int place = 0; place < MeasurePlaces; ++place) {
-        if (exercise && !used(*exercise, place))
-            continue;
-        for (R role : {Places[place], Units[place]}) {
-            if (const Design::Control *c = row(profile, role))
-                all |= c->twips;
-        }
-    }
-    return all;
+    return Artwork::Picture::None;
 }
 
 void renderPicture(QPainter &painter, const QRectF &area, Artwork::Document &document)
@@ -59,41 +34,50 @@ void renderPicture(QPainter &painter, const QRectF &area, Artwork::Document &doc
 
 } // namespace
 
-qreal FigurePainter::widthFor(const WindowProfile &profile, qreal height)
+FigurePainter::FigurePainter() = default;
+FigurePainter::~FigurePainter() = default;
+
+QFont FigurePainter::labelFont()
 {
-    const QRect all = extent(profile, nullptr);
-    return all.isEmpty() ? height : height * all.width() / all.height();
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPointSizeF(10);
+    return font;
 }
 
-void FigurePainter::paint(QPainter &painter, const QRectF &area, const WindowProfile &profile,
+const FigureMap &FigurePainter::map(Artwork::Picture picture)
+{
+    auto found = m_maps.find(picture);
+    if (found == m_maps.end())
+        found = m_maps.insert(picture, std::make_shared<FigureMap>(Artwork::resourcePath(picture)));
+    return **found;
+}
+
+void FigurePainter::paint(QPainter &painter, const QRectF &box, const WindowProfile &profile,
                           const Exercise &exercise)
 {
-    const QRect all = extent(profile, nullptr);
-    const Design::Control *figure = row(profile, R::Figure);
-    if (all.isEmpty() || !figure)
+    const Artwork::Picture picture = figureOf(profile);
+    if (picture == Artwork::Picture::None || !exercise.set)
         return;
-    const qreal scale = std::min(area.width() / all.width(), area.height() / all.height());
-    const auto place = [&](const QRect &twips) {
-        return QRectF(area.left() + (twips.left() - all.left()) * scale, area.top() + (twips.top() - all.top()) * scale,
-                      twips.width() * scale, twips.height() * scale);
-    };
-    paintPicture(painter, place(figure->twips), figure->picture);
-
-    // A point is twenty twips.
-    const auto write = [&](const Design::Control &c, const QString &text) {
-        QFont font = m_fonts.inPoints(c.font, 1);
-        font.setPixelSize(std::max(1, qRound(c.font.points * 20 * scale)));
-        painter.setFont(font);
-        painter.setPen(c.fore.isSet() ? c.fore.color() : QColor(Qt::black));
-        painter.drawText(place(c.twips), int(c.alignment()) | Qt::TextDontClip, text);
-    };
-    for (int p = 0; p < MeasurePlaces; ++p) {
-        if (!used(exercise, p))
+    const QFont font = labelFont();
+    const QFontMetricsF metrics(font, painter.device());
+    QStringList texts;
+    QList<LabelPlacement::Label> labels;
+    for (int place = 0; place < MeasurePlaces; ++place) {
+        if (!(exercise.set->places & (1 << place)))
             continue;
-        if (const Design::Control *label = row(profile, Places[p]))
-            write(*label, exercise.captions[p]);
-        if (const Design::Control *unit = row(profile, Units[p]))
-            write(*unit, QString::fromUtf16(unit->caption));
+        texts << exercise.measureLabel(place);
+        labels << LabelPlacement::Label{place, QSizeF(metrics.horizontalAdvance(texts.last()), metrics.height())};
+    }
+    const LabelPlacement::Layout layout = LabelPlacement::fill(map(picture), box, labels);
+    if (layout.picture.isEmpty())
+        return;
+    m_pictures.document(picture)->renderer().render(&painter, layout.picture);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    for (int i = 0; i < texts.size(); ++i) {
+        const QRectF at = layout.labels.value(i);
+        if (!at.isEmpty())
+            painter.drawText(at, Qt::AlignCenter | Qt::TextDontClip, texts[i]);
     }
 }
 

@@ -6,29 +6,37 @@
 
 #include "definitions/WindowProfile.h"
 #include "design/Artwork.h"
-#include "design/Fonts.h"
 #include "exercises/Exercise.h"
 
+#include <QFont>
+#include <QHash>
 #include <QRectF>
+#include <memory>
 
+class FigureMap;
 class QPainter;
 
-// An exercise's figure on paper as its window draws it: the solid's
-// picture, and the measures (or "X") with their "cm" where the window's
-// design puts them, all scaled to fit. Drawn from the same design table as
-// the window, as vectors and text. One painter serves a whole sheet: each
-// picture is read once, and the installed fonts are looked at once.
+// An exercise's figure on paper: the solid's picture, and each measure
+// beside its segment as one label, "12 cm" or "X", placed by the rule the
+// windows place theirs by, all inside the figure's box. As vectors and
+// text. One painter serves a whole sheet: each picture is read once.
 class FigurePainter
 {
 public:
-    // The figure's width for a height, keeping the design's proportions.
-    static qreal widthFor(const WindowProfile &profile, qreal height);
-    void paint(QPainter &painter, const QRectF &area, const WindowProfile &profile, const Exercise &exercise);
+    FigurePainter();
+    ~FigurePainter();
+
+    // The measures' type: read at arm's length, never under 9 points.
+    static QFont labelFont();
+
+    void paint(QPainter &painter, const QRectF &box, const WindowProfile &profile, const Exercise &exercise);
 
     // A problem's figure: its picture alone, the data being written as text.
     void paintPicture(QPainter &painter, const QRectF &area, Artwork::Picture picture);
 
 private:
-    DesignFonts m_fonts;
+    const FigureMap &map(Artwork::Picture picture);
+
     Artwork::IconCache m_pictures;
+    QHash<Artwork::Picture, std::shared_ptr<FigureMap>> m_maps;
 };

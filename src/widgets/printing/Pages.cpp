@@ -8,6 +8,9 @@
 
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QRegularExpression>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -37,7 +40,7 @@ QFont Pages::headingFont()
 QFont Pages::smallFont()
 {
     QFont font = bodyFont();
-    font.setPointSizeF(8.5);
+    font.setPointSizeF(9);
     return font;
 }
 
@@ -60,17 +63,29 @@ qreal millimetre(const QPainter &painter)
     return painter.device()->logicalDpiY() / 25.4;
 }
 
+namespace {
+
+// A line that wraps never leaves a unit, or any word, apart from the number
+// before it: "224 cmq", "45π cmc", "________ cm" stay on one line.
+QString keptTogether(QString text)
+{
+    static const QRegularExpression numberThenWord(u"([\\dπ_]) (?=\\p{L})"_s);
+    return text.replace(numberThenWord, u"\\1\u00a0"_s);
+}
+
+} // namespace
+
 qreal textHeight(QPainter &painter, const QFont &font, qreal width, const QString &text)
 {
     painter.setFont(font);
-    return painter.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, text).height();
+    return painter.boundingRect(QRectF(0, 0, width, 1e6), Qt::TextWordWrap, keptTogether(text)).height();
 }
 
 qreal paintText(QPainter &painter, const QFont &font, const QRectF &area, const QString &text)
 {
     painter.setFont(font);
     QRectF used;
-    painter.drawText(area, Qt::TextWordWrap, text, &used);
+    painter.drawText(area, Qt::TextWordWrap, keptTogether(text), &used);
     return used.height();
 }
 
@@ -79,8 +94,14 @@ bool Pages::print(QPagedPaintDevice &device) const
     QPainter painter;
     if (!painter.begin(&device))
         return false;
+    if (!paint(painter, QRectF(0, 0, device.width(), device.height()), [&device] { return device.newPage(); }))
+        return false;
+    return painter.end();
+}
+
+bool Pages::paint(QPainter &painter, const QRectF &page, const std::function<bool()> &newPage) const
+{
     const qreal mm = millimetre(painter);
-    const QRectF page(0, 0, device.width(), device.height());
     const QRectF body = page.adjusted(0, 10 * mm, 0, -10 * mm);
     const qreal gap = 5 * mm;
 
@@ -98,7 +119,7 @@ bool Pages::print(QPagedPaintDevice &device) const
     }
 
     for (int p = 0; p < pages.size(); ++p) {
-        if (p > 0 && !device.newPage())
+        if (p > 0 && !newPage())
             return false;
         const QString header = m_blocks[pages[p].first().block].header;
         painter.setPen(Qt::black);
@@ -110,5 +131,5 @@ bool Pages::print(QPagedPaintDevice &device) const
         for (const Placed &placed : pages[p])
             m_blocks[placed.block].layout(painter, QRectF(body.left(), placed.top, body.width(), placed.height), true);
     }
-    return painter.end();
+    return true;
 }

@@ -41,6 +41,9 @@ public:
     // Lays out and paints every page on the device; false when the device
     // could not be painted on.
     bool print(QPagedPaintDevice &device) const;
+    // Paints every page of this size with an open painter, asking for each
+    // page after the first; false when a page could not be had.
+    bool paint(QPainter &painter, const QRectF &page, const std::function<bool()> &newPage) const;
 
     // The text fonts, in points, as the pages use them.
     static QFont bodyFont();

@@ -49,10 +49,11 @@ Pages::Block itemBlock(const Worksheets::Item &item, const QString &header, cons
         if (!item.text.isEmpty())
             y += text(Pages::bodyFont(), area.left(), area.width(), item.text) + unit;
 
-        const qreal figureHeight = 38 * unit;
+        // The figure's box, its measures inside it.
+        const qreal figureHeight = 42 * unit;
         qreal figureWidth = 0;
         if (item.exercise) {
-            figureWidth = std::min(FigurePainter::widthFor(profile, figureHeight), area.width() * 0.45);
+            figureWidth = std::min(56 * unit, area.width() * 0.45);
             if (paint)
                 figures->painter.paint(painter, QRectF(area.left(), y, figureWidth, figureHeight), profile, *item.exercise);
         } else if (item.problem) {

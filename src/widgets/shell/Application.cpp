@@ -5,6 +5,7 @@
 #include "Application.h"
 
 #include "design/Artwork.h"
+#include "design/FocusFrameStyle.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -20,8 +21,9 @@ void configureApplication(QApplication &app)
     app.setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
     // The designed colours (the green "Nuovo calcolo" button among them) hold
     // only where the style draws from the palette: the same style everywhere,
-    // rather than Windows' own or the desktop's.
-    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    // rather than Windows' own or the desktop's; a button's focus as a frame
+    // that shows.
+    app.setStyle(new FocusFrameStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
     installToolkitTranslation(app);
 }
 

@@ -49,9 +49,10 @@ void ExerciseDrill::next(ExerciseState &state, RandomSource &random, const QList
             figureLabel->hide();
     }
 
+    // A measure without a unit label of its own carries its "cm".
     for (int place = 0; place < MeasurePlaces; ++place) {
         if (places[place] && used(place)) {
-            places[place]->setText(e.captions[place]);
+            places[place]->setText(units[place] ? e.captions[place] : e.measureLabel(place));
             places[place]->show();
         }
     }
