@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "FakeRandom.h"
+#include "printing/WorksheetDialog.h"
 #include "shell/ChoiceWindow.h"
 #include "shell/SplashWindow.h"
 #include "window/ExerciseWindow.h"
@@ -93,11 +94,13 @@ private slots:
     void picturesAreDrawnAtScreenResolution();
     void measuresBesideTheirSegments_data();
     void measuresBesideTheirSegments();
-    void focusedChoiceShowsAFrame();
+    void focusFrames_data();
+    void focusFrames();
 
 private:
     std::unique_ptr<ExerciseWindow> open(const QString &name, QSize size);
     void checkEverythingInsideAndWhole(ExerciseWindow &w);
+    void checkFocusFrames(const QList<QPushButton *> &buttons);
     FakeRandom m_random;
 };
 
@@ -619,25 +622,16 @@ void WindowDesignTest::measuresBesideTheirSegments()
     }
 }
 
-// The choice window with each button focused in turn: the focused one
-// framed inside its edges, 3 pixels wide at least, in a colour at 3:1 or
-// more against its face and the window around it; the others not.
-void WindowDesignTest::focusedChoiceShowsAFrame()
+// Each push button of a window focused in turn: the focused one framed
+// inside its edges, 3 pixels wide at least, in a colour at 3:1 or more
+// against its face and what lies around it; the others not.
+void WindowDesignTest::checkFocusFrames(const QList<QPushButton *> &buttons)
 {
-    ChoiceWindow choice;
-    choice.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&choice));
-    QList<QPushButton *> buttons;
-    for (QPushButton *b : choice.findChildren<QPushButton *>())
-        if (b->isVisible())
-            buttons << b;
-    QVERIFY(buttons.size() >= 10);
-    const QColor around = choice.palette().color(QPalette::Window);
-    for (QPushButton *focused : std::as_const(buttons)) {
+    for (QPushButton *focused : buttons) {
         focused->setFocus(Qt::TabFocusReason);
         QCoreApplication::processEvents();
-        QVERIFY(focused->hasFocus());
-        for (QPushButton *b : std::as_const(buttons)) {
+        QVERIFY2(focused->hasFocus(), qPrintable(focused->objectName() + focused->text()));
+        for (QPushButton *b : buttons) {
             const QImage shot = b->grab().toImage();
             const int midX = shot.width() / 2;
             const int midY = shot.height() / 2;
@@ -648,17 +642,70 @@ void WindowDesignTest::focusedChoiceShowsAFrame()
                      << shot.pixelColor(midX, d) << shot.pixelColor(midX, shot.height() - 1 - d);
             }
             const bool solid = std::all_of(ring.begin(), ring.end(), [&](const QColor &p) { return p == ring.first(); });
-            const QString name = b->objectName() + (b == focused ? u" focused"_s : u" unfocused"_s);
+            const QString name = b->objectName() + b->text() + (b == focused ? u" focused"_s : u" unfocused"_s);
+            QWidget *parent = b->parentWidget();
+            const QColor around = parent->palette().color(parent->backgroundRole());
             if (b != focused) {
                 QVERIFY2(!solid || contrast(ring.first(), around) < 3, qPrintable(name));
                 continue;
             }
             QVERIFY2(solid, qPrintable(name));
-            // The face between the frame and the picture.
-            const QColor face = shot.pixelColor(int(shot.width() * 0.08), midY);
+            // Three pixels or more on every side, and the face just within.
+            const auto depth = [&](QPoint edge, QPoint inward) {
+                int d = 0;
+                while (d < midX && d < midY && shot.pixelColor(edge + inward * d) == ring.first())
+                    ++d;
+                return d;
+            };
+            const int width = depth(QPoint(midX, 0), QPoint(0, 1));
+            for (const int side : {width, depth(QPoint(midX, shot.height() - 1), QPoint(0, -1)),
+                                   depth(QPoint(0, midY), QPoint(1, 0)), depth(QPoint(shot.width() - 1, midY), QPoint(-1, 0))})
+                QVERIFY2(side >= 3, qPrintable(name + u": %1 pixels"_s.arg(side)));
+            const QColor face = shot.pixelColor(midX, width + 2);
             QVERIFY2(contrast(ring.first(), face) >= 3, qPrintable(name + u" on its face"_s));
             QVERIFY2(contrast(ring.first(), around) >= 3, qPrintable(name + u" on the window"_s));
         }
+    }
+}
+
+void WindowDesignTest::focusFrames_data()
+{
+    QTest::addColumn<QString>("where");
+    QTest::newRow("choice window") << u"choice"_s;
+    QTest::newRow("Nuovo calcolo of the cylinder") << u"Cilindro"_s;
+    QTest::newRow("worksheet dialog") << u"worksheets"_s;
+}
+
+void WindowDesignTest::focusFrames()
+{
+    QFETCH(QString, where);
+    if (where == u"choice") {
+        ChoiceWindow choice;
+        choice.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&choice));
+        QList<QPushButton *> buttons;
+        for (QPushButton *b : choice.findChildren<QPushButton *>())
+            if (b->isVisible())
+                buttons << b;
+        QVERIFY(buttons.size() >= 10);
+        checkFocusFrames(buttons);
+    } else if (where == u"worksheets") {
+        WorksheetDialog dialog({u"Cubi"_s, u"Cilindro"_s}, 77);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QList<QPushButton *> buttons;
+        for (QPushButton *b : dialog.findChildren<QPushButton *>())
+            if (b->isVisible() && b->isEnabled())
+                buttons << b;
+        QVERIFY(buttons.size() >= 2);
+        checkFocusFrames(buttons);
+    } else {
+        // A wrong answer enables the button and gives it the focus.
+        auto w = open(where, QSize());
+        QTest::keyClicks(w->controls().txtAnswer, u"1"_s);
+        QTest::keyClick(w->controls().txtAnswer, Qt::Key_Return);
+        QVERIFY(w->controls().cmdNext->isEnabled());
+        checkFocusFrames({w->controls().cmdNext});
     }
 }
 
