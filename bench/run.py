@@ -12,7 +12,8 @@ Start-up: instructions (callgrind, or perf where valgrind is missing), time
 from process start to the end of the first paint, and peak memory,
 alternating the real window (the cube window, the problems window, then
 the splash) and the
-floor (instructions also against the floor with the cube window's faces), on the offscreen platform and under Xvfb. Idle: CPU time and wake-ups (context switches) of a
+floor (instructions also against the floor with the cube window's faces), on the offscreen platform and under Xvfb;
+the choice window against its own floor, its ten pictures in a plain window. Idle: CPU time and wake-ups (context switches) of a
 window left alone. Interaction, worksheet, register and soak: the in-process benchmarks. Prints
 medians and the ratios program/floor. Never part of the tests' pass or fail.
 """
@@ -78,6 +79,20 @@ def counted(bench, env, window, program, runs):
         return
     print("instructions, %-8s program %7.1f M | floor %7.1f M | floor with the faces %7.1f M | "
           "ratios %.2f, %.2f" % (window, ours / 1e6, floor / 1e6, faces / 1e6, ours / floor, ours / faces))
+
+
+def counted_choice(bench, env, runs):
+    """The choice window against its own floor, its pictures in a plain window."""
+    found = {}
+    for binary in ("tramolo-bench-choice", "tramolo-bench-floor-choice"):
+        counts = [instructions(os.path.join(bench, binary), env) for _ in range(runs)]
+        found[binary] = None if None in counts else statistics.median(counts)
+    ours, floor = found["tramolo-bench-choice"], found["tramolo-bench-floor-choice"]
+    if ours is None or floor is None:
+        print("instructions, choice: neither valgrind nor perf can count here")
+        return
+    print("instructions, choice   program %7.1f M | floor of its pictures %7.1f M | ratio %.2f"
+          % (ours / 1e6, floor / 1e6, ours / floor))
 
 
 def startup(bench, runs, env, label, window="cube", program="tramolo-bench-startup"):
@@ -147,6 +162,7 @@ def main():
             counted(bench, offscreen, window, program, min(args.runs, 5))
             startup(bench, args.runs, offscreen, "offscreen", window, program)
             startup(bench, args.runs, x11, "Xvfb", window, program)
+        counted_choice(bench, offscreen, min(args.runs, 5))
         idle(bench, args.idle_seconds, x11)
     finally:
         xvfb.terminate()

@@ -26,6 +26,7 @@ import signal
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 # Long enough for a start on a loaded two-core machine under a sanitizer.
@@ -143,10 +144,14 @@ class Desktop:
 
     def quiet_speech(self):
         """Speech for programs launched from now on, through a
-        speech-dispatcher of this desktop's own whose sound goes to ALSA's
-        null device: it is thrown away, and the end of each reading is still
-        told (with no sound card the default output never tells it). The
-        service's socket, log and settings stay in a folder of the walk's."""
+        speech-dispatcher of this desktop's own whose sound goes through ALSA
+        into a pipe the walk drains at a loudspeaker's pace: thrown away, and
+        the end of each reading still told (with no sound card the default
+        output never tells it), and a reading lasts as long as it would be
+        heard. The pipe holds a page of sound, so a voice also lasts while the
+        walk holds the tap shut: hold_voice() keeps the next reading going
+        until the walk has seen it, release_voice() lets it go on. The service's
+        socket, log and settings stay in a folder of the walk's."""
         home = tempfile.mkdtemp(prefix="tramolo-walk-speech-")
         self.speech_home = home
         os.makedirs(os.path.join(home, "config", "speech-dispatcher"))
@@ -154,23 +159,63 @@ class Desktop:
         with open("/etc/speech-dispatcher/speechd.conf") as system, \
                 open(os.path.join(home, "config", "speech-dispatcher", "speechd.conf"), "w") as own:
             own.write(system.read() + '\nAudioOutputMethod "alsa"\n')
+        sound = os.path.join(home, "sound")
+        os.mkfifo(sound)
         with open(os.path.join(home, ".asoundrc"), "w") as alsa:
-            alsa.write("pcm.!default { type null }\nctl.!default { type hw card 0 }\n")
+            alsa.write('pcm.!default { type file slave.pcm "null" file "%s" format "raw" }\n'
+                       "ctl.!default { type hw card 0 }\n" % sound)
         self.env.update(HOME=home, XDG_CONFIG_HOME=os.path.join(home, "config"),
                         XDG_RUNTIME_DIR=os.path.join(home, "run"))
+        self.tap = threading.Event()
+        self.tap.set()
+        drain = threading.Thread(target=self._drain, args=(sound,), daemon=True)
+        drain.start()
+
+    def _drain(self, sound):
+        """Reads the voice's sound while the tap is open, one writer after
+        another, until the desktop closes."""
+        while self.speech_home is not None:
+            try:
+                fd = os.open(sound, os.O_RDONLY)
+            except OSError:
+                return
+            try:
+                fcntl.fcntl(fd, 1031, 4096)  # F_SETPIPE_SZ: a page, so the writer waits on the walk
+            except OSError:
+                pass
+            with os.fdopen(fd, "rb", buffering=0) as pipe:
+                while True:
+                    self.tap.wait()
+                    if not pipe.read(4096):
+                        break
+                    # At the pace a loudspeaker takes it (16-bit mono at 22 kHz).
+                    time.sleep(4096 / 44100)
+
+    def hold_voice(self):
+        self.tap.clear()
+
+    def release_voice(self):
+        self.tap.set()
 
     def _stop_speech(self):
         """The service started itself for the program, in a session of its
         own: it is ended by the process id it wrote."""
         if self.speech_home is None:
             return
+        self.tap.set()
         pid_file = os.path.join(self.speech_home, "run", "speech-dispatcher", "pid", "speech-dispatcher.pid")
         try:
             with open(pid_file) as f:
                 os.kill(int(f.read().strip()), signal.SIGTERM)
         except (OSError, ValueError):
             pass
-        shutil.rmtree(self.speech_home, ignore_errors=True)
+        home, self.speech_home = self.speech_home, None
+        # A drain still waiting for a writer is let go by one that closes at once.
+        try:
+            os.close(os.open(os.path.join(home, "sound"), os.O_WRONLY | os.O_NONBLOCK))
+        except OSError:
+            pass
+        shutil.rmtree(home, ignore_errors=True)
 
     def launch(self, program):
         env = dict(self.env)

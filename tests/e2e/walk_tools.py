@@ -75,21 +75,28 @@ def speech_line(window):
     return window.text_of("Sintesi vocale")
 
 
-def read_aloud(window):
-    """F5 reads; the status bar says so, and nothing once the voice ends."""
+def read_aloud(desktop, window):
+    """F5 reads; the status bar says so, and nothing once the voice ends.
+    The voice is held until the walk has seen it speak."""
+    desktop.hold_voice()
     window.key("F5")
     wait_for("the reading to begin", lambda: speech_line(window) == READING)
+    desktop.release_voice()
     wait_for("the reading to end", lambda: speech_line(window) == "")
 
 
-def read_sheet_and_stop(window):
+def read_sheet_and_stop(desktop, window):
     """With the sheet open F5 reads the sheet; a first Esc stops the voice
-    and leaves the sheet open, a second closes it."""
+    and leaves the sheet open, a second closes it. The voice is held until
+    the Esc is sent, and the sheet takes seconds to say, so that the Esc
+    surely comes while it speaks."""
     window.key("alt+f")
     wait_for("the formula sheet", lambda: sheet_is_open(window))
+    desktop.hold_voice()
     window.key("F5")
     wait_for("the sheet being read", lambda: speech_line(window) == READING)
     window.key("Escape")
+    desktop.release_voice()
     wait_for("the reading stopped", lambda: speech_line(window) == "")
     check(sheet_is_open(window), "the first Esc closed the sheet while the voice spoke")
     window.key("Escape")
@@ -102,8 +109,8 @@ def walk(desktop, program):
         process, window = open_exercise_window(desktop, program, button, title, key="space")
         open_and_close_sheet(window, holds)
         if button in ("Cilindro", "Problemi"):
-            read_aloud(window)
-            read_sheet_and_stop(window)
+            read_aloud(desktop, window)
+            read_sheet_and_stop(desktop, window)
         close_and_expect_exit(window, process)
 
 
