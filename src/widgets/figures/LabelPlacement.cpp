@@ -20,17 +20,20 @@ qreal distance(const QRectF &r, QPointF p)
     return std::hypot(dx, dy);
 }
 
-bool free(const FigureMap &map, const QRectF &label, qreal clear, FigureMap::Side side)
+// Outside: nothing painted under the label or its blank around it. Inside:
+// no line there, and the label wholly on the solid.
+bool clearOfTheDrawing(const FigureMap &map, const QRectF &label, qreal clear, FigureMap::Side side)
 {
-    const QRectF around = label.adjusted(-clear, -clear, clear, clear);
-    const FigureMap::Cover c = map.cover(around);
+    const FigureMap::Cover around = map.cover(label.adjusted(-clear, -clear, clear, clear));
     if (side == FigureMap::Side::Outside)
-        return c.painted == 0;
-    return c.lines == 0 && map.cover(label).painted == map.cover(label).cells;
+        return around.painted == 0;
+    const FigureMap::Cover under = map.cover(label);
+    return around.lines == 0 && under.painted == under.cells;
 }
 
-// The nearest free place to the segment's middle, in the SVG's units; an
-// empty rectangle when there is none within reach.
+// The nearest free place to the segment's middle, in the SVG's units, on the
+// segment's side, else out in the free space; an empty rectangle when there
+// is none within reach.
 QRectF nearest(const FigureMap &map, const FigureMap::Segment &segment, QSizeF size, const QRectF &room,
                const QList<QRectF> &taken)
 {
@@ -55,7 +58,7 @@ QRectF nearest(const FigureMap &map, const FigureMap::Segment &segment, QSizeF s
                 bool clearOfOthers = true;
                 for (const QRectF &other : taken)
                     clearOfOthers = clearOfOthers && !other.adjusted(-clear, -clear, clear, clear).intersects(label);
-                if (clearOfOthers && free(map, label, clear, side)) {
+                if (clearOfOthers && clearOfTheDrawing(map, label, clear, side)) {
                     best = label;
                     bestCost = cost;
                 }

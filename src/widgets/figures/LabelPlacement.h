@@ -12,8 +12,9 @@ class FigureMap;
 
 // Where a figure's measures are written, on the screen and on paper alike:
 // each label by the middle of its segment, out in the free space beside an
-// outer edge, on the solid beside a segment within it, crossing no line, no
-// letter and no other label, all inside the figure's room. The picture is
+// outer edge, on the solid beside a segment within it (out beside the solid
+// where its face has no room), crossing no line, no letter and no other
+// label, all inside the figure's room. The picture is
 // drawn as large as the room allows with every label so placed.
 namespace LabelPlacement {
 
