@@ -17,7 +17,9 @@ class FloorWindow : public QMainWindow
 public:
     FloorWindow()
     {
-        for (const char *entry : {"Uno", "Due", "Tre", "Quattro"})
+        // As many entries as the cube window's menu bar, the formula sheet
+        // and the reading aloud included.
+        for (const char *entry : {"Uno", "Due", "Tre", "Quattro", "Cinque", "Sei"})
             menuBar()->addAction(QLatin1String(entry));
         for (const char *panel : {"Uno", "Due", "Tre"})
             statusBar()->addWidget(new QLabel(QLatin1String(panel)));

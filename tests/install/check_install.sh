@@ -26,6 +26,18 @@ for file in usr/bin/tramolo \
     [ -s "$root/$file" ] || fail "not installed: $file"
 done
 [ -x "$root/usr/bin/tramolo" ] || fail "the program is not executable"
+# The modules lie where the program looks, lib/tramolo beside its bin/; the
+# program links neither Qt library they hold, and each module is the Qt
+# plugin of its interface.
+needed() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'; }
+for module in speech:TextToSpeech:SpeechModule print:PrintSupport:PrintModule; do
+    IFS=: read -r name library interface <<< "$module"
+    file=$root/usr/lib/tramolo/tramolo-$name.so
+    [ -s "$file" ] || fail "not installed: usr/lib/tramolo/tramolo-$name.so"
+    needed "$file" | grep -q "libQt6$library" || fail "tramolo-$name.so does not link Qt $library"
+    needed "$root/usr/bin/tramolo" | grep -q "libQt6$library" && fail "the program links Qt $library itself"
+    grep -qa "it.brenvo.Tramolo.$interface/1" "$file" || fail "tramolo-$name.so is not the $interface"
+done
 desktop-file-validate "$root/usr/share/applications/$app.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" > "$scratch/as.log" \
     || { cat "$scratch/as.log"; fail "metainfo"; }
@@ -44,6 +56,9 @@ for wanted in qt6-speech-speechd-plugin speech-dispatcher-espeak-ng; do
 done
 dpkg-deb -x "$deb" "$scratch/unpacked"
 [ -x "$scratch/unpacked/usr/bin/tramolo" ] || fail "the package has no program"
+for name in speech print; do
+    [ -s "$scratch/unpacked/usr/lib/tramolo/tramolo-$name.so" ] || fail "the package has no $name module"
+done
 [ -s "$scratch/unpacked/usr/share/applications/$app.desktop" ] || fail "the package has no menu entry"
 grep -q '^License: GPL-3+$' "$scratch/unpacked/usr/share/doc/tramolo/copyright" \
     || fail "the package has no copyright file naming its licence"

@@ -6,10 +6,18 @@
 #include "definitions/ExerciseProfiles.h"
 #include "design/AnswerBox.h"
 #include "frame/FrameTexts.h"
+#include "modules/ModuleLoader.h"
+#include "printing/PaperOutput.h"
+#include "printing/PrintTexts.h"
+#include "printing/WorksheetDialog.h"
 #include "window/ExerciseWindow.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
@@ -72,11 +80,13 @@ private slots:
     void noVoiceDisablesTheEntry();
     void noVoiceFoundWhileStarting();
     void windowsVoiceUnderWine();
+    void withoutItsModules();
 
 private:
+    void realSpeakerHasNoVoice(const WindowProfile &profile);
     void open(const WindowProfile &profile, bool voice = true);
     QAction *action(const char *name) const { return m_window->findChild<QAction *>(QLatin1String(name)); }
-    QString statusLine() const { return m_window->speechLine()->text(); }
+    QString statusLine() const { return m_window->speechLine() ? m_window->speechLine()->text() : QString(); }
     void pressEsc() { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); }
 
     std::unique_ptr<FakeRandom> m_random;
@@ -269,14 +279,11 @@ void ToolsTest::noVoiceFoundWhileStarting()
     QTRY_VERIFY(!m_window->formulaPanel());
 }
 
-// Windows' own speech API, as this build uses it: Wine has no Italian voice,
-// so the entry ends up disabled and the window goes on.
-void ToolsTest::windowsVoiceUnderWine()
+// The window with the program's own speaker: the first reading finds no
+// voice, the entry goes off, and the window goes on.
+void ToolsTest::realSpeakerHasNoVoice(const WindowProfile &profile)
 {
-#ifdef Q_OS_WIN
-    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
-        QSKIP("a Windows may have an Italian voice");
-    m_window = std::make_unique<ExerciseWindow>(ExerciseProfiles::cube(), *m_random);
+    m_window = std::make_unique<ExerciseWindow>(profile, *m_random);
     m_window->load();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     action("read")->trigger();
@@ -284,8 +291,50 @@ void ToolsTest::windowsVoiceUnderWine()
     QCOMPARE(statusLine(), u"Sintesi vocale non disponibile"_qs);
     QTest::keyClicks(m_window->controls().txtAnswer, u"8"_qs);
     QCOMPARE(m_window->controls().txtAnswer->text(), u"8"_qs);
+}
+
+// Windows' own speech API, as this build uses it: Wine has no Italian voice,
+// so the entry ends up disabled and the window goes on.
+void ToolsTest::windowsVoiceUnderWine()
+{
+#ifdef Q_OS_WIN
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version"))
+        QSKIP("a Windows may have an Italian voice");
+    realSpeakerHasNoVoice(ExerciseProfiles::cube());
 #else
     QSKIP("Windows' speech API");
+#endif
+}
+
+// The tests run where no module lies beside them (Linux), as an installation
+// missing its modules would: the real speaker is unavailable at once, the
+// entry goes off on the first reading and the window goes on; "Stampa…" is
+// disabled and says why, in every dialog that offers it.
+void ToolsTest::withoutItsModules()
+{
+#ifdef Q_OS_WIN
+    QSKIP("the print module is linked into the program, and the speech is Windows' own");
+#else
+    for (const QString &folder : ModuleLoader::folders())
+        QVERIFY2(!QFileInfo::exists(folder), qPrintable(folder));
+    realSpeakerHasNoVoice(ExerciseProfiles::cylinder());
+    if (QTest::currentTestFailed())
+        return;
+
+    QVERIFY(!PaperOutput::canPrint());
+    WorksheetDialog dialog({u"Cubi"_qs}, 77);
+    const auto buttons = dialog.findChildren<QPushButton *>();
+    const auto print = std::find_if(buttons.begin(), buttons.end(),
+                                    [](QPushButton *b) { return b->text() == PrintTexts::print(); });
+    QVERIFY(print != buttons.end());
+    QVERIFY(!(*print)->isEnabled());
+    QCOMPARE((*print)->toolTip(), PrintTexts::printUnavailable());
+    // Asked all the same, it says so instead of printing.
+    QTimer::singleShot(0, [] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
+            box->accept();
+    });
+    QVERIFY(!PaperOutput::askAndPrint(&dialog, Pages(), u"Scheda"_qs));
 #endif
 }
 

@@ -4,7 +4,9 @@
 
 #include "PaperOutput.h"
 
+#include "PrintModule.h"
 #include "PrintTexts.h"
+#include "modules/ModuleLoader.h"
 
 #include <QDialogButtonBox>
 #include <QDir>
@@ -12,8 +14,6 @@
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPdfWriter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -22,11 +22,18 @@ namespace PaperOutput {
 
 namespace {
 
+QPageLayout pageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
+                       QPageLayout::Millimeter);
+}
+
 void setPage(QPagedPaintDevice &device)
 {
-    device.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(15, 12, 15, 12),
-                                     QPageLayout::Millimeter));
+    device.setPageLayout(pageLayout());
 }
+
+constexpr QLatin1StringView PrintModuleFile("tramolo-print");
 
 } // namespace
 
@@ -102,16 +109,22 @@ std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName,
                        [&](const QString &path) { return savePdf(path, pages, title); });
 }
 
+bool canPrint()
+{
+    return ModuleLoader::isPresent<PrintModule>(PrintModuleFile);
+}
+
 bool askAndPrint(QWidget *parent, const Pages &pages, const QString &title)
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title);
-    setPage(printer);
-    QPrintDialog dialog(&printer, parent);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    if (dialog.exec() != QDialog::Accepted)
+    auto *module = ModuleLoader::open<PrintModule>(PrintModuleFile);
+    if (!module) {
+        QMessageBox::warning(parent, PrintTexts::messageTitle(), PrintTexts::printUnavailable());
         return false;
-    if (pages.print(printer))
+    }
+    const std::unique_ptr<QPagedPaintDevice> printer = module->choosePrinter(parent, title, pageLayout());
+    if (!printer)
+        return false;
+    if (pages.print(*printer))
         return true;
     QMessageBox::warning(parent, PrintTexts::messageTitle(), PrintTexts::printFailed());
     return false;
@@ -122,6 +135,10 @@ Buttons buttons(QDialog *dialog, const QString &closeText)
     auto *row = new QDialogButtonBox(dialog);
     QPushButton *save = row->addButton(PrintTexts::savePdf(), QDialogButtonBox::ActionRole);
     QPushButton *print = row->addButton(PrintTexts::print(), QDialogButtonBox::ActionRole);
+    if (!canPrint()) {
+        print->setEnabled(false);
+        print->setToolTip(PrintTexts::printUnavailable());
+    }
     QPushButton *close = row->addButton(closeText, QDialogButtonBox::RejectRole);
     save->setDefault(true);
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);

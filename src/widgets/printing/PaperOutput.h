@@ -51,6 +51,8 @@ std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName,
 // The system's print dialog, without its print to file (files go through
 // the save dialog), then the pages; false when cancelled or failed.
 bool askAndPrint(QWidget *parent, const Pages &pages, const QString &title);
+// Whether the print module is there: without it "Stampa…" is disabled.
+bool canPrint();
 
 // The row every paper dialog ends with: "Salva PDF…" (the default),
 // "Stampa…", and the button that closes the dialog.

@@ -42,6 +42,7 @@ inline QString cannotWrite() { return QStringLiteral("la scrittura si è interro
 inline QString cannotReplace() { return QStringLiteral("non è stato possibile sostituire il file che c'era"); }
 inline QString cannotPaint() { return QStringLiteral("non è stato possibile preparare le pagine"); }
 inline QString printFailed() { return QStringLiteral("La stampa non è riuscita."); }
+inline QString printUnavailable() { return QStringLiteral("Stampa non disponibile: manca il modulo di stampa."); }
 inline QString messageTitle() { return QStringLiteral("Il Tramolo"); }
 
 } // namespace PrintTexts

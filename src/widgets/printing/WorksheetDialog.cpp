@@ -99,7 +99,7 @@ void WorksheetDialog::enableOutput()
 {
     const bool any = !request().choices.isEmpty();
     m_save->setEnabled(any);
-    m_print->setEnabled(any);
+    m_print->setEnabled(any && PaperOutput::canPrint());
 }
 
 void WorksheetDialog::save()

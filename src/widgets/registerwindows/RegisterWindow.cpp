@@ -8,6 +8,7 @@
 #include "RegisterTexts.h"
 #include "frame/FrameTexts.h"
 #include "printing/PaperOutput.h"
+#include "printing/PrintTexts.h"
 #include "register/RegisterSettings.h"
 
 #include <QComboBox>
@@ -125,7 +126,9 @@ RegisterWindow::RegisterWindow(ClassRegister &classRegister, QSettings &settings
 
     QPushButton *csv = button(RegisterTexts::saveCsv(), this);
     QPushButton *pdf = button(RegisterTexts::savePdf(), this);
-    QPushButton *printer = button(RegisterTexts::print(), this);
+    QPushButton *printer = m_printer = button(RegisterTexts::print(), this);
+    if (!PaperOutput::canPrint())
+        printer->setToolTip(PrintTexts::printUnavailable());
     QPushButton *erasePupil = button(RegisterTexts::erasePupil(), this);
     m_eraseClass = button(RegisterTexts::eraseClass(), this);
     QPushButton *close = button(RegisterTexts::close(), this);
@@ -294,6 +297,8 @@ void RegisterWindow::enableActions()
     for (QPushButton *b : m_actions)
         b->setEnabled(m_shown && m_sorted->rowCount() > 0);
     m_eraseClass->setEnabled(m_shown && !chosenClass().isEmpty() && m_sorted->rowCount() > 0);
+    if (!PaperOutput::canPrint())
+        m_printer->setEnabled(false);
 }
 
 QString RegisterWindow::chosenClass() const

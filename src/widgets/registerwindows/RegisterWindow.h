@@ -79,4 +79,5 @@ private:
     QLabel *m_status = nullptr;
     QList<QPushButton *> m_actions; // what needs the register shown
     QPushButton *m_eraseClass = nullptr;
+    QPushButton *m_printer = nullptr;
 };

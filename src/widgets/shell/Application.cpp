@@ -5,7 +5,7 @@
 #include "Application.h"
 
 #include "design/Artwork.h"
-#include "design/FocusFrameStyle.h"
+#include "design/FocusRing.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -21,9 +21,11 @@ void configureApplication(QApplication &app)
     app.setWindowIcon(Artwork::icon(Artwork::Picture::AppIcon));
     // The designed colours (the green "Nuovo calcolo" button among them) hold
     // only where the style draws from the palette: the same style everywhere,
-    // rather than Windows' own or the desktop's; a button's focus as a frame
-    // that shows.
-    app.setStyle(new FocusFrameStyle(QStyleFactory::create(QStringLiteral("Fusion"))));
+    // rather than Windows' own or the desktop's. A button's focus shows as a
+    // frame over it, not through a style of our own: a proxy of Fusion cost
+    // every first paint 0.8 M instructions.
+    app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    FocusRing::follow(app);
     installToolkitTranslation(app);
 }
 

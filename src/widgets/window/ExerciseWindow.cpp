@@ -41,14 +41,6 @@ ExerciseWindow::ExerciseWindow(WindowProfile profile, RandomSource &random, QWid
     setObjectName(m_profile.windowName);
     m_menus = buildExerciseMenus(*this, m_profile);
     buildExerciseStatusBar(*this, m_profile, m_icons);
-    m_reviewLine = new QLabel(statusBar());
-    m_reviewLine->setObjectName(QStringLiteral("lblReview"));
-    m_reviewLine->setAccessibleDescription(FrameTexts::reviewName());
-    statusBar()->addPermanentWidget(m_reviewLine);
-    m_speechLine = new QLabel(statusBar());
-    m_speechLine->setObjectName(QStringLiteral("lblSpeech"));
-    m_speechLine->setAccessibleDescription(FrameTexts::speechName());
-    statusBar()->addPermanentWidget(m_speechLine);
     connect(m_menus.newGame, &QAction::triggered, this, &ExerciseWindow::new_Click);
     connect(m_menus.calculator, &QAction::triggered, this, &ExerciseWindow::calc_Click);
     connect(m_menus.results, &QAction::triggered, this, &ExerciseWindow::results_Click);
@@ -243,8 +235,17 @@ void ExerciseWindow::countForResults(bool right)
 
 void ExerciseWindow::showReview(const QString &text)
 {
-    // QLabel::clear() lays the status bar out anew even on an empty line;
-    // the line is written only when its text changes, not at every draw.
+    // Empty until the first review, the line is made then. QLabel::clear()
+    // lays the status bar out anew even on an empty line; the line is
+    // written only when its text changes, not at every draw.
+    if (!m_reviewLine) {
+        if (text.isEmpty())
+            return;
+        m_reviewLine = new QLabel(statusBar());
+        m_reviewLine->setObjectName(QStringLiteral("lblReview"));
+        m_reviewLine->setAccessibleDescription(FrameTexts::reviewName());
+        statusBar()->addPermanentWidget(m_reviewLine);
+    }
     if (m_reviewLine->text() != text)
         m_reviewLine->setText(text);
 }
@@ -354,6 +355,14 @@ void ExerciseWindow::stopReading()
 void ExerciseWindow::showSpeech(Speaker::State state)
 {
     m_stopReading->setEnabled(state == Speaker::State::Speaking);
+    // Empty until the first reading, the line is made then: the first paint
+    // of a window nobody has asked to read has no use for it.
+    if (!m_speechLine) {
+        m_speechLine = new QLabel(statusBar());
+        m_speechLine->setObjectName(QStringLiteral("lblSpeech"));
+        m_speechLine->setAccessibleDescription(FrameTexts::speechName());
+        statusBar()->addPermanentWidget(m_speechLine);
+    }
     switch (state) {
     case Speaker::State::Speaking: m_speechLine->setText(FrameTexts::reading()); break;
     case Speaker::State::Ready: m_speechLine->setText(QString()); break;

@@ -46,8 +46,8 @@ public:
     ResultsPanel *resultsPanel() const { return qobject_cast<ResultsPanel *>(m_panel); }
     FormulaPanel *formulaPanel() const { return qobject_cast<FormulaPanel *>(m_panel); }
     const ExerciseMenus &menus() const { return m_menus; }
-    QLabel *speechLine() const { return m_speechLine; }
-    QLabel *reviewLine() const { return m_reviewLine; }
+    QLabel *speechLine() const { return m_speechLine; } // none before the first reading
+    QLabel *reviewLine() const { return m_reviewLine; } // none before the first review
     bool isLoaded() const { return m_controls.txtAnswer != nullptr; }
     // The restored window's size that gives the design's client area.
     QSize designSize() const;
@@ -128,7 +128,7 @@ private:
     SpeakerSource m_makeSpeaker;
     std::unique_ptr<Speaker> m_speaker; // made on the first "Leggi"
     QAction *m_stopReading = nullptr;   // Esc while reading
-    QLabel *m_speechLine = nullptr;     // "Lettura in corso…" in the status bar
+    QLabel *m_speechLine = nullptr;     // "Lettura in corso…" in the status bar, made at the first reading
     QLabel *m_reviewLine = nullptr; // "Ripasso: ancora N" in the status bar
     QPointer<ClassRegister> m_register;
     QLabel *m_registerLine = nullptr;

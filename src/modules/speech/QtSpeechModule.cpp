@@ -2,10 +2,13 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "Speaker.h"
+// The speech module: Qt's text to speech with its Italian voice, opened by
+// the program on the first reading, so that no start pays for loading Qt
+// TextToSpeech.
+
+#include "speech/SpeechModule.h"
 
 #include <QLocale>
-#include <QPointer>
 #include <QTextToSpeech>
 #include <QThread>
 
@@ -14,31 +17,33 @@ namespace {
 // The engine, in a thread of its own: Qt's speech-dispatcher engine connects
 // to the service, and lists every voice of every module, as it is made
 // (1.4 s measured with espeak-ng's hundred languages), and the window must
-// not wait on that. Everything the engine does happens in that thread;
-// what it tells comes back as queued signals.
+// not wait on that. Everything the engine does happens in that thread.
 class Engine : public QObject
 {
     Q_OBJECT
 public:
+    explicit Engine(SpeechVoice::Told told) : m_told(std::move(told)) {}
+
     void make()
     {
+        using State = SpeechVoice::State;
         if (QTextToSpeech::availableEngines().isEmpty()) {
-            emit stateChanged(Speaker::State::Unavailable);
+            m_told(State::Unavailable);
             return;
         }
         m_tts = new QTextToSpeech(this);
         if (m_tts->state() == QTextToSpeech::Error || !chooseItalian()) {
-            emit stateChanged(Speaker::State::Unavailable);
+            m_told(State::Unavailable);
             delete m_tts;
             m_tts = nullptr;
             return;
         }
         connect(m_tts, &QTextToSpeech::stateChanged, this, [this](QTextToSpeech::State s) {
             switch (s) {
-            case QTextToSpeech::Ready: emit stateChanged(Speaker::State::Ready); break;
+            case QTextToSpeech::Ready: m_told(State::Ready); break;
             case QTextToSpeech::Speaking:
-            case QTextToSpeech::Paused: emit stateChanged(Speaker::State::Speaking); break;
-            case QTextToSpeech::Error: emit stateChanged(Speaker::State::Unavailable); break;
+            case QTextToSpeech::Paused: m_told(State::Speaking); break;
+            case QTextToSpeech::Error: m_told(State::Unavailable); break;
             }
         });
     }
@@ -57,9 +62,6 @@ public:
             m_tts->stop();
     }
 
-signals:
-    void stateChanged(Speaker::State state);
-
 private:
     bool chooseItalian()
     {
@@ -73,24 +75,24 @@ private:
         return false;
     }
 
+    SpeechVoice::Told m_told;
     QTextToSpeech *m_tts = nullptr;
 };
 
-class QtSpeaker : public Speaker
+class QtVoice : public SpeechVoice
 {
 public:
-    QtSpeaker()
+    explicit QtVoice(Told told)
     {
-        m_engine = new Engine;
+        m_engine = new Engine(std::move(told));
         m_engine->moveToThread(&m_thread);
-        connect(&m_thread, &QThread::finished, m_engine, &QObject::deleteLater);
-        connect(m_engine, &Engine::stateChanged, this, &QtSpeaker::setState);
+        QObject::connect(&m_thread, &QThread::finished, m_engine, &QObject::deleteLater);
         m_thread.setObjectName(QStringLiteral("Sintesi vocale"));
         m_thread.start();
         QMetaObject::invokeMethod(m_engine, &Engine::make, Qt::QueuedConnection);
     }
 
-    ~QtSpeaker() override
+    ~QtVoice() override
     {
         stop();
         m_thread.quit();
@@ -101,17 +103,10 @@ public:
     // engine is there, or never where there is none.
     void say(const QString &text) override
     {
-        if (state() == State::Unavailable)
-            return;
         QMetaObject::invokeMethod(m_engine, [engine = m_engine, text] { engine->say(text); }, Qt::QueuedConnection);
     }
 
-    void stop() override
-    {
-        if (state() == State::Unavailable)
-            return;
-        QMetaObject::invokeMethod(m_engine, &Engine::stop, Qt::QueuedConnection);
-    }
+    void stop() override { QMetaObject::invokeMethod(m_engine, &Engine::stop, Qt::QueuedConnection); }
 
 private:
     QThread m_thread;
@@ -120,9 +115,13 @@ private:
 
 } // namespace
 
-std::unique_ptr<Speaker> makeSystemSpeaker()
+class QtSpeechModule : public QObject, public SpeechModule
 {
-    return std::make_unique<QtSpeaker>();
-}
+    Q_OBJECT
+    Q_PLUGIN_METADATA(IID TRAMOLO_SPEECH_MODULE_IID)
+    Q_INTERFACES(SpeechModule)
+public:
+    std::unique_ptr<SpeechVoice> open(SpeechVoice::Told told) override { return std::make_unique<QtVoice>(std::move(told)); }
+};
 
-#include "QtSpeaker.moc"
+#include "QtSpeechModule.moc"
