@@ -9,11 +9,6 @@
 #include <QApplication>
 #include <optional>
 
-#ifdef TRAMOLO_LINKED_MODULES
-#include <QtPlugin>
-Q_IMPORT_PLUGIN(QtPrintModule)
-#endif
-
 int main(int argc, char *argv[])
 {
     DisplayCheck::requireDisplay();
