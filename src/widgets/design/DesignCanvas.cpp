@@ -201,12 +201,22 @@ void DesignCanvas::placeOnFigure(const QRect &room, QWidget *figure, Artwork::Pi
     if (!m_figureMap || m_figurePicture != picture) {
         m_figureMap = std::make_unique<FigureMap>(Artwork::resourcePath(picture));
         m_figurePicture = picture;
+        m_figureAsked.clear();
     }
-    LabelPlacement::Layout layout = LabelPlacement::fill(*m_figureMap, room, widest);
-    if (layout.fits)
-        layout = LabelPlacement::at(*m_figureMap, layout.picture, room, labels);
-    if (!layout.fits)
-        layout = LabelPlacement::fill(*m_figureMap, room, labels);
+    // The canvas is laid out again whenever a label's text changes, the
+    // clock's at every tick: the same room and labels keep their places.
+    QList<QRectF> asked{QRectF(room)};
+    for (const LabelPlacement::Label &label : std::as_const(labels))
+        asked << QRectF(QPointF(label.place, 0), label.size);
+    if (asked != m_figureAsked) {
+        m_figureLayout = LabelPlacement::fill(*m_figureMap, room, widest);
+        if (m_figureLayout.fits)
+            m_figureLayout = LabelPlacement::at(*m_figureMap, m_figureLayout.picture, room, labels);
+        if (!m_figureLayout.fits)
+            m_figureLayout = LabelPlacement::fill(*m_figureMap, room, labels);
+        m_figureAsked = asked;
+    }
+    const LabelPlacement::Layout &layout = m_figureLayout;
     if (layout.picture.isEmpty())
         return;
     figure->setGeometry(layout.picture.toAlignedRect());

@@ -6,6 +6,7 @@
 
 #include "Design.h"
 #include "Fonts.h"
+#include "figures/LabelPlacement.h"
 
 #include <QFrame>
 #include <QHash>
@@ -79,4 +80,6 @@ private:
     QPointer<QWindow> m_watched; // the window whose first exposure lays the canvas out
     std::unique_ptr<FigureMap> m_figureMap; // read when the measures are first placed
     Artwork::Picture m_figurePicture = Artwork::Picture::None;
+    QList<QRectF> m_figureAsked;           // the room and the labels last placed
+    LabelPlacement::Layout m_figureLayout; // and where they went
 };
