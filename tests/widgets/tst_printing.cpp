@@ -16,7 +16,9 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPainter>
 #include <QRegularExpression>
 #include <QPushButton>
@@ -65,6 +67,7 @@ private slots:
     void savesAWholePdf();
     void failedSaveSaysWhyAndLeavesNoFile_data();
     void failedSaveSaysWhyAndLeavesNoFile();
+    void saveDialogIsOpenedAndAsksAgainAfterAFailure();
     void versionsAndSolutionsTakePagesOfTheirOwn();
     void dialogAsTheTeacherFindsIt();
     void resultsPageFromTheResultsPanel();
@@ -126,6 +129,59 @@ void PrintingTest::failedSaveSaysWhyAndLeavesNoFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot),
              (QStringList{u"file.txt"_qs, u"sola lettura"_qs}));
     QVERIFY(QDir(dir.filePath(u"sola lettura"_qs)).isEmpty());
+}
+
+// No dialog runs a loop of its own (a web page has none): the call returns
+// with the dialog open; a failed write says why over the dialog opened
+// again, and only a written file is told.
+void PrintingTest::saveDialogIsOpenedAndAsksAgainAfterAFailure()
+{
+    QTemporaryDir dir;
+    QWidget parent;
+    QStringList tried;
+    QStringList saved;
+    PaperOutput::askAndWrite(&parent, {u"Salva"_qs, u"Testo (*.txt)"_qs, u"txt"_qs, u"prova.txt"_qs},
+                             [&tried](const QString &path) -> std::optional<QString> {
+                                 tried << path;
+                                 if (tried.size() == 1)
+                                     return u"il disco è pieno"_qs;
+                                 return PaperOutput::saveBytes(path, "scritto");
+                             },
+                             [&saved](const QString &path) { saved << path; });
+    auto *dialog = parent.findChild<QFileDialog *>();
+    QVERIFY(dialog);
+    QVERIFY(dialog->isVisible());
+    const QString path = dir.filePath(u"prova.txt"_qs);
+
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept();
+    QCOMPARE(tried.size(), 1);
+    QVERIFY(saved.isEmpty());
+    QVERIFY(dialog->isVisible());
+    auto *message = dialog->findChild<QMessageBox *>();
+    QVERIFY(message);
+    QCOMPARE(message->text(), u"il disco è pieno"_qs);
+    message->accept();
+
+    dialog->selectFile(path);
+    static_cast<QDialog *>(dialog)->accept();
+    QCOMPARE(tried.size(), 2);
+    QCOMPARE(saved, QStringList{path});
+    QFile written(path);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    QCOMPARE(written.readAll(), QByteArray("scritto"));
+
+    // Given up, nothing is written nor told.
+    PaperOutput::askAndWrite(&parent, {u"Salva"_qs, u"Testo (*.txt)"_qs, u"txt"_qs, u"altro.txt"_qs},
+                             [&tried](const QString &path) -> std::optional<QString> {
+                                 tried << path;
+                                 return std::nullopt;
+                             },
+                             [&saved](const QString &path) { saved << path; });
+    QTRY_VERIFY(parent.findChildren<QFileDialog *>().size() == 1);
+    parent.findChildren<QFileDialog *>().constLast()->reject();
+    QCOMPARE(tried.size(), 2);
+    QCOMPARE(saved.size(), 1);
 }
 
 void PrintingTest::versionsAndSolutionsTakePagesOfTheirOwn()

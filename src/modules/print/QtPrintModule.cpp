@@ -12,23 +12,26 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
+#include <memory>
+
 class QtPrintModule : public QObject, public PrintModule
 {
     Q_OBJECT
     Q_PLUGIN_METADATA(IID TRAMOLO_PRINT_MODULE_IID)
     Q_INTERFACES(PrintModule)
 public:
-    std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget *parent, const QString &documentName,
-                                                     const QPageLayout &page) override
+    void choosePrinter(QWidget *parent, const QString &documentName, const QPageLayout &page,
+                       Chosen chosen) override
     {
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
         printer->setDocName(documentName);
         printer->setPageLayout(page);
-        QPrintDialog dialog(printer.get(), parent);
-        dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-        if (dialog.exec() != QDialog::Accepted)
-            return nullptr;
-        return printer;
+        auto *dialog = new QPrintDialog(printer.get(), parent);
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->setOption(QAbstractPrintDialog::PrintToFile, false);
+        // The connection keeps the printer until the dialog is gone.
+        connect(dialog, &QDialog::accepted, dialog, [printer, chosen = std::move(chosen)] { chosen(*printer); });
+        dialog->open();
     }
 };
 

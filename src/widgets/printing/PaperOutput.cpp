@@ -7,13 +7,16 @@
 #include "PrintModule.h"
 #include "PrintTexts.h"
 #include "modules/ModuleLoader.h"
+#include "web/WebPage.h"
 
+#include <QBuffer>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPdfWriter>
+#include <QPointer>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -77,57 +80,97 @@ std::optional<QString> saveBytes(const QString &path, const QByteArray &bytes)
     return std::nullopt;
 }
 
-std::optional<QString> askAndWrite(QWidget *parent, const SaveAs &as, const Writer &write)
+void tell(QWidget *parent, const QString &text)
 {
-    QFileDialog dialog(parent, as.title);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(as.filter);
-    dialog.setDefaultSuffix(as.suffix);
+    auto *box = new QMessageBox(QMessageBox::Warning, PrintTexts::messageTitle(), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+void askAndWrite(QWidget *parent, const SaveAs &as, Writer write, Saved saved)
+{
+    auto *dialog = new QFileDialog(parent, as.title);
+    dialog->setAcceptMode(QFileDialog::AcceptSave);
+    dialog->setFileMode(QFileDialog::AnyFile);
+    dialog->setNameFilter(as.filter);
+    dialog->setDefaultSuffix(as.suffix);
 #ifndef Q_OS_WIN
     // Qt's own dialog, in Italian whatever the desktop, and read by screen
     // readers through the same tree as the windows; Windows' own is Italian
     // on an Italian Windows and the one its users know.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
 #endif
-    dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
-    dialog.selectFile(as.suggestedName);
-    while (dialog.exec() == QDialog::Accepted) {
-        const QString path = dialog.selectedFiles().value(0);
-        const std::optional<QString> failure = write(path);
-        if (!failure)
-            return path;
-        QMessageBox::warning(&dialog, PrintTexts::messageTitle(), *failure);
-    }
-    return std::nullopt;
+    dialog->setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+    dialog->selectFile(as.suggestedName);
+    // Accepting closes the dialog; after a failure it is opened again with
+    // the name the user typed, and the message comes over it.
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, write = std::move(write), saved = std::move(saved)](int result) {
+        if (result != QDialog::Accepted) {
+            dialog->deleteLater();
+            return;
+        }
+        const QString path = dialog->selectedFiles().value(0);
+        if (const std::optional<QString> failure = write(path)) {
+            dialog->open();
+            tell(dialog, *failure);
+            return;
+        }
+        dialog->deleteLater();
+        if (saved)
+            saved(path);
+    });
+    dialog->open();
 }
 
-std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages,
-                                  const QString &title)
+void askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages, const QString &title, Saved saved)
 {
-    return askAndWrite(parent, {PrintTexts::saveTitle(), PrintTexts::pdfFilter(), QStringLiteral("pdf"), suggestedName},
-                       [&](const QString &path) { return savePdf(path, pages, title); });
+#ifdef Q_OS_WASM
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!writePdf(buffer, pages, title)) {
+        tell(parent, PrintTexts::notSaved(suggestedName, PrintTexts::cannotPaint()));
+        return;
+    }
+    QFileDialog::saveFileContent(buffer.data(), suggestedName);
+    WebPage::log(QStringLiteral("download %1 %2").arg(suggestedName).arg(buffer.size()));
+    auto *box = new QMessageBox(QMessageBox::Information, PrintTexts::messageTitle(),
+                                PrintTexts::downloaded(suggestedName), QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    if (saved)
+        saved(suggestedName);
+#else
+    askAndWrite(parent, {PrintTexts::saveTitle(), PrintTexts::pdfFilter(), QStringLiteral("pdf"), suggestedName},
+                [pages, title](const QString &path) { return savePdf(path, pages, title); }, std::move(saved));
+#endif
 }
 
 bool canPrint()
 {
+#ifdef Q_OS_WASM
+    return false;
+#else
     return ModuleLoader::isPresent<PrintModule>(PrintModuleFile);
+#endif
 }
 
-bool askAndPrint(QWidget *parent, const Pages &pages, const QString &title)
+void askAndPrint(QWidget *parent, const Pages &pages, const QString &title, std::function<void()> printed)
 {
     auto *module = ModuleLoader::open<PrintModule>(PrintModuleFile);
     if (!module) {
-        QMessageBox::warning(parent, PrintTexts::messageTitle(), PrintTexts::printUnavailable());
-        return false;
+        tell(parent, PrintTexts::printUnavailable());
+        return;
     }
-    const std::unique_ptr<QPagedPaintDevice> printer = module->choosePrinter(parent, title, pageLayout());
-    if (!printer)
-        return false;
-    if (pages.print(*printer))
-        return true;
-    QMessageBox::warning(parent, PrintTexts::messageTitle(), PrintTexts::printFailed());
-    return false;
+    QPointer<QWidget> over(parent);
+    module->choosePrinter(parent, title, pageLayout(),
+                          [over, pages, printed = std::move(printed)](QPagedPaintDevice &printer) {
+        if (!pages.print(printer)) {
+            tell(over, PrintTexts::printFailed());
+            return;
+        }
+        if (printed)
+            printed();
+    });
 }
 
 Buttons buttons(QDialog *dialog, const QString &closeText)
@@ -135,10 +178,14 @@ Buttons buttons(QDialog *dialog, const QString &closeText)
     auto *row = new QDialogButtonBox(dialog);
     QPushButton *save = row->addButton(PrintTexts::savePdf(), QDialogButtonBox::ActionRole);
     QPushButton *print = row->addButton(PrintTexts::print(), QDialogButtonBox::ActionRole);
+#ifdef Q_OS_WASM
+    print->hide();
+#else
     if (!canPrint()) {
         print->setEnabled(false);
         print->setToolTip(PrintTexts::printUnavailable());
     }
+#endif
     QPushButton *close = row->addButton(closeText, QDialogButtonBox::RejectRole);
     save->setDefault(true);
     QObject::connect(close, &QPushButton::clicked, dialog, &QDialog::reject);

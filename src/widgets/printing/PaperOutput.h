@@ -31,9 +31,13 @@ std::optional<QString> savePdf(const QString &path, const Pages &pages, const QS
 // names it when it could not be written.
 std::optional<QString> saveBytes(const QString &path, const QByteArray &bytes);
 
+// Every dialog here is opened, never run in a loop of its own (a web page
+// has none to give): the call returns at once, and what follows the user's
+// answer is told through the function passed.
+
 // Asks where to save, suggesting the name in the user's documents, and
-// writes; after a failure it says why and asks again. The path written, or
-// nothing when the user gave up.
+// writes; after a failure it says why and asks again. Told the path
+// written; not told when the user gives up.
 struct SaveAs
 {
     QString title;
@@ -42,17 +46,23 @@ struct SaveAs
     QString suggestedName;
 };
 using Writer = std::function<std::optional<QString>(const QString &path)>;
-std::optional<QString> askAndWrite(QWidget *parent, const SaveAs &as, const Writer &write);
+using Saved = std::function<void(const QString &path)>;
+void askAndWrite(QWidget *parent, const SaveAs &as, Writer write, Saved saved = {});
 
-// The same for the pages as a PDF.
-std::optional<QString> askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages,
-                                  const QString &title);
+// The same for the pages as a PDF. In a web page the PDF is made in memory
+// and handed to the browser as a download, then a message says so.
+void askAndSave(QWidget *parent, const QString &suggestedName, const Pages &pages, const QString &title,
+                Saved saved = {});
 
 // The system's print dialog, without its print to file (files go through
-// the save dialog), then the pages; false when cancelled or failed.
-bool askAndPrint(QWidget *parent, const Pages &pages, const QString &title);
+// the save dialog), then the pages; told once they are printed.
+void askAndPrint(QWidget *parent, const Pages &pages, const QString &title, std::function<void()> printed = {});
 // Whether the print module is there: without it "Stampa…" is disabled.
+// A web page has no printing at all: its button is not shown.
 bool canPrint();
+
+// A message over the parent, opened; it frees itself when closed.
+void tell(QWidget *parent, const QString &text);
 
 // The row every paper dialog ends with: "Salva PDF…" (the default),
 // "Stampa…", and the button that closes the dialog.

@@ -5,7 +5,7 @@
 #pragma once
 
 #include <QObject>
-#include <memory>
+#include <functional>
 
 class QPageLayout;
 class QPagedPaintDevice;
@@ -19,11 +19,14 @@ class PrintModule
 {
 public:
     virtual ~PrintModule() = default;
-    // None when the dialog is cancelled. The dialog offers no printing to a
-    // file: files go through the save dialog.
-    virtual std::unique_ptr<QPagedPaintDevice> choosePrinter(QWidget *parent, const QString &documentName,
-                                                             const QPageLayout &page) = 0;
+    // Opens the dialog and returns; once a printer is chosen, the program
+    // is given it to paint on, and nothing when the dialog is cancelled.
+    // The dialog offers no printing to a file: files go through the save
+    // dialog.
+    using Chosen = std::function<void(QPagedPaintDevice &printer)>;
+    virtual void choosePrinter(QWidget *parent, const QString &documentName, const QPageLayout &page,
+                               Chosen chosen) = 0;
 };
 
-#define TRAMOLO_PRINT_MODULE_IID "it.brenvo.Tramolo.PrintModule/1"
+#define TRAMOLO_PRINT_MODULE_IID "it.brenvo.Tramolo.PrintModule/2"
 Q_DECLARE_INTERFACE(PrintModule, TRAMOLO_PRINT_MODULE_IID)

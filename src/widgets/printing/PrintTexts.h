@@ -15,7 +15,16 @@ inline QString versions() { return QStringLiteral("&Versioni"); }
 inline QString withSolutions() { return QStringLiteral("Con le s&oluzioni"); }
 inline QString sheetNumber() { return QStringLiteral("Numero della &scheda"); }
 inline QString sheetNumberName() { return QStringLiteral("Numero della scheda"); }
+#ifdef Q_OS_WASM
+// A page saves nothing itself: the browser downloads the file.
+inline QString savePdf() { return QStringLiteral("Scarica &PDF…"); }
+inline QString downloaded(const QString &name)
+{
+    return QStringLiteral("Il file «%1» è stato scaricato: lo trovi tra i download del browser.").arg(name);
+}
+#else
 inline QString savePdf() { return QStringLiteral("Salva &PDF…"); }
+#endif
 inline QString print() { return QStringLiteral("S&tampa…"); }
 inline QString close() { return QStringLiteral("&Chiudi"); }
 inline QString cancel() { return QStringLiteral("&Annulla"); }

@@ -66,13 +66,12 @@ void ResultsPrintDialog::save()
     // The name goes into the suggested file name without a folder's signs.
     static const QRegularExpression notInNames(uR"([\/:*?"<>|])"_s);
     const QString named = QString(pupil).replace(notInNames, u" "_s).simplified();
-    if (PaperOutput::askAndSave(this, PrintTexts::resultsFileName(named), m_report.pages(pupil),
-                                PrintTexts::resultsDialogTitle()))
-        accept();
+    PaperOutput::askAndSave(this, PrintTexts::resultsFileName(named), m_report.pages(pupil),
+                            PrintTexts::resultsDialogTitle(), [this](const QString &) { accept(); });
 }
 
 void ResultsPrintDialog::print()
 {
-    if (PaperOutput::askAndPrint(this, m_report.pages(m_pupil->text().trimmed()), PrintTexts::resultsDialogTitle()))
-        accept();
+    PaperOutput::askAndPrint(this, m_report.pages(m_pupil->text().trimmed()), PrintTexts::resultsDialogTitle(),
+                             [this] { accept(); });
 }

@@ -27,21 +27,48 @@
 #include <QStandardItemModel>
 #include <QTableView>
 #include <QVBoxLayout>
+#include <functional>
 
 namespace {
 
-// The code asked or chosen; an empty code when asked and given right.
-std::optional<TeacherCode> askCode(TeacherCodeDialog::Mode mode, std::optional<TeacherCode> stored,
-                                   const QString &hint, QWidget *parent, bool *refused)
+// The code asked or chosen, told once the dialog closes: an empty code when
+// asked and given right, none when not given; refused after three wrong.
+using CodeAnswer = std::function<void(std::optional<TeacherCode> code, bool refused)>;
+void askCode(TeacherCodeDialog::Mode mode, std::optional<TeacherCode> stored, const QString &hint, QWidget *parent,
+             CodeAnswer answered)
 {
-    TeacherCodeDialog dialog(mode, std::move(stored), parent);
+    auto *dialog = new TeacherCodeDialog(mode, std::move(stored), parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (!hint.isEmpty())
-        dialog.setHint(hint);
-    const bool accepted = dialog.exec() == QDialog::Accepted;
-    *refused = dialog.refused();
-    if (!accepted)
-        return std::nullopt;
-    return mode == TeacherCodeDialog::Mode::Choose ? dialog.chosen() : TeacherCode();
+        dialog->setHint(hint);
+    QObject::connect(dialog, &QDialog::finished, parent, [dialog, mode, answered = std::move(answered)](int result) {
+        std::optional<TeacherCode> code;
+        if (result == QDialog::Accepted)
+            code = mode == TeacherCodeDialog::Mode::Choose ? dialog->chosen() : TeacherCode();
+        answered(code, dialog->refused());
+    });
+    dialog->open();
+}
+
+// A warning over the register window, opened.
+void warn(QWidget *parent, const QString &text)
+{
+    auto *box = new QMessageBox(QMessageBox::Warning, RegisterTexts::windowTitle(), text, QMessageBox::Ok, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+// A question with "Sì" and "No"; what follows "Sì" is done once it is chosen.
+void confirm(QWidget *parent, const QString &text, std::function<void()> yes)
+{
+    auto *box = new QMessageBox(QMessageBox::Question, RegisterTexts::windowTitle(), text,
+                                QMessageBox::Yes | QMessageBox::No, parent);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    QObject::connect(box, &QDialog::finished, parent, [box, yes = std::move(yes)] {
+        if (box->standardButton(box->clickedButton()) == QMessageBox::Yes)
+            yes();
+    });
+    box->open();
 }
 
 QPushButton *button(const QString &text, QWidget *parent)
@@ -56,23 +83,24 @@ QPushButton *button(const QString &text, QWidget *parent)
 // gives a game's.
 void showResults(const PupilSummary &pupil, QWidget *parent)
 {
-    QDialog dialog(parent);
-    dialog.setObjectName(QStringLiteral("frmPupilResults"));
-    dialog.setWindowTitle(RegisterTexts::pupilResultsTitle(pupil.pupil));
-    auto *rows = new QListWidget(&dialog);
+    auto *dialog = new QDialog(parent);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setObjectName(QStringLiteral("frmPupilResults"));
+    dialog->setWindowTitle(RegisterTexts::pupilResultsTitle(pupil.pupil));
+    auto *rows = new QListWidget(dialog);
     rows->setAccessibleName(FrameTexts::resultsTitle());
     for (const PupilSummary::Kind &k : pupil.kinds)
         rows->addItem(FrameTexts::resultsRow(RegisterTexts::kindName(k.window, k.kind), k.right, k.wrong));
     rows->addItem(FrameTexts::resultsTotal(pupil.right, pupil.wrong));
-    auto *buttons = new QDialogButtonBox(&dialog);
+    auto *buttons = new QDialogButtonBox(dialog);
     buttons->addButton(RegisterTexts::close(), QDialogButtonBox::RejectRole);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    auto *layout = new QVBoxLayout(&dialog);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    auto *layout = new QVBoxLayout(dialog);
     layout->addWidget(rows);
     layout->addWidget(buttons);
-    dialog.resize(560, 420);
+    dialog->resize(560, 420);
     rows->setFocus();
-    dialog.exec();
+    dialog->open();
 }
 
 } // namespace
@@ -166,18 +194,22 @@ void RegisterWindow::open()
 
 void RegisterWindow::pickFolder()
 {
-    QFileDialog dialog(this, RegisterTexts::folderDialogTitle());
-    dialog.setFileMode(QFileDialog::Directory);
-    dialog.setOption(QFileDialog::ShowDirsOnly);
+    auto *dialog = new QFileDialog(this, RegisterTexts::folderDialogTitle());
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setFileMode(QFileDialog::Directory);
+    dialog->setOption(QFileDialog::ShowDirsOnly);
 #ifndef Q_OS_WIN
     // Qt's own dialog, Italian whatever the desktop and in the same
     // accessibility tree; Windows' own is the one its users know.
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog->setOption(QFileDialog::DontUseNativeDialog);
 #endif
     if (!m_register.folder().isEmpty())
-        dialog.setDirectory(m_register.folder());
-    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-        chooseFolder(dialog.selectedFiles().constFirst());
+        dialog->setDirectory(m_register.folder());
+    connect(dialog, &QDialog::finished, this, [this, dialog](int result) {
+        if (result == QDialog::Accepted && !dialog->selectedFiles().isEmpty())
+            chooseFolder(dialog->selectedFiles().constFirst());
+    });
+    dialog->open();
 }
 
 void RegisterWindow::chooseFolder(const QString &folder)
@@ -199,40 +231,45 @@ void RegisterWindow::onCode(const QString &folder, Purpose purpose, const ClassR
         m_status->setText(RegisterTexts::unreachable());
         return;
     }
-    bool refused = false;
     if (state.code) {
-        if (!askCode(TeacherCodeDialog::Mode::Ask, state.code, QString(), this, &refused)) {
-            // Three wrong codes, or no code given: nothing of it is shown.
-            if (refused || purpose == Purpose::Open)
+        askCode(TeacherCodeDialog::Mode::Ask, state.code, QString(), this,
+                [this, folder, purpose](std::optional<TeacherCode> given, bool refused) {
+            if (!given) {
+                // Three wrong codes, or no code given: nothing of it is shown.
+                if (refused || purpose == Purpose::Open)
+                    reject();
+                else
+                    m_status->clear();
+                return;
+            }
+            useFolder(folder);
+        });
+        return;
+    }
+    // A folder without a code, or with one that no longer reads: the
+    // teacher chooses one, or the folder is not taken.
+    askCode(TeacherCodeDialog::Mode::Choose, std::nullopt, state.present ? RegisterTexts::unreadableCode() : QString(),
+            this, [this, folder, purpose](std::optional<TeacherCode> chosen, bool) {
+        if (!chosen) {
+            if (purpose == Purpose::Open)
                 reject();
             else
                 m_status->clear();
             return;
         }
-        useFolder(folder);
-        return;
-    }
-    // A folder without a code, or with one that no longer reads: the
-    // teacher chooses one, or the folder is not taken.
-    const std::optional<TeacherCode> chosen =
-        askCode(TeacherCodeDialog::Mode::Choose, std::nullopt,
-                state.present ? RegisterTexts::unreadableCode() : QString(), this, &refused);
-    if (!chosen) {
-        if (purpose == Purpose::Open)
-            reject();
-        else
-            m_status->clear();
-        return;
-    }
-    m_register.writeCode(folder, *chosen, this, [this, folder](bool written) {
+        writeCode(folder, *chosen);
+    });
+}
+
+void RegisterWindow::writeCode(const QString &folder, const TeacherCode &chosen)
+{
+    m_register.writeCode(folder, chosen, this, [this, folder](bool written) {
         if (written) {
             useFolder(folder);
             return;
         }
         m_status->clear();
-        QMessageBox::warning(this, RegisterTexts::windowTitle(),
-                             RegisterTexts::codeNotWritten(QDir::toNativeSeparators(
-                                 QDir(folder).filePath(TeacherCode::fileName()))));
+        warn(this, RegisterTexts::codeNotWritten(QDir::toNativeSeparators(QDir(folder).filePath(TeacherCode::fileName()))));
     });
 }
 
@@ -329,7 +366,7 @@ void RegisterWindow::saveCsv()
     PaperOutput::askAndWrite(this,
                              {RegisterTexts::csvTitle(), RegisterTexts::csvFilter(), QStringLiteral("csv"),
                               RegisterTexts::csvFileName(chosenClass())},
-                             [&bytes](const QString &path) { return PaperOutput::saveBytes(path, bytes); });
+                             [bytes](const QString &path) { return PaperOutput::saveBytes(path, bytes); });
 }
 
 void RegisterWindow::savePdf()
@@ -349,10 +386,8 @@ void RegisterWindow::erasePupil()
     const std::optional<PupilSummary> pupil = selectedPupil();
     if (!pupil)
         return;
-    if (QMessageBox::question(this, RegisterTexts::windowTitle(),
-                              RegisterTexts::confirmPupil(pupil->pupil, pupil->schoolClass))
-        == QMessageBox::Yes)
-        erase(pupil->files);
+    confirm(this, RegisterTexts::confirmPupil(pupil->pupil, pupil->schoolClass),
+            [this, files = pupil->files] { erase(files); });
 }
 
 void RegisterWindow::eraseClass()
@@ -368,9 +403,7 @@ void RegisterWindow::eraseClass()
             ++pupils;
         }
     }
-    if (QMessageBox::question(this, RegisterTexts::windowTitle(), RegisterTexts::confirmClass(schoolClass, pupils))
-        == QMessageBox::Yes)
-        erase(files);
+    confirm(this, RegisterTexts::confirmClass(schoolClass, pupils), [this, files] { erase(files); });
 }
 
 void RegisterWindow::erase(const QStringList &files)
@@ -378,7 +411,7 @@ void RegisterWindow::erase(const QStringList &files)
     m_status->setText(RegisterTexts::reading());
     m_register.erase(files, this, [this](const QStringList &left) {
         if (!left.isEmpty())
-            QMessageBox::warning(this, RegisterTexts::windowTitle(), RegisterTexts::notErased(left));
+            warn(this, RegisterTexts::notErased(left));
         readRegister();
     });
 }

@@ -58,6 +58,7 @@ private:
     enum class Purpose { Open, Choose };
     void checkCode(const QString &folder, Purpose purpose);
     void onCode(const QString &folder, Purpose purpose, const ClassRegister::CodeState &state);
+    void writeCode(const QString &folder, const TeacherCode &chosen);
     void useFolder(const QString &folder);
     void readRegister();
     void showSummary(const ClassSummary &summary);

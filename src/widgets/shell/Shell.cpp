@@ -112,9 +112,10 @@ void Shell::openExercise(ProfileSource profile)
 // the one window, and closing the dialog comes back to it.
 void Shell::openWorksheets()
 {
-    WorksheetDialog dialog(StartWindows::choice().openingCaptions(), m_random.between(1, Worksheets::MaxNumber),
-                           m_choice);
-    dialog.exec();
+    auto *dialog = new WorksheetDialog(StartWindows::choice().openingCaptions(),
+                                       m_random.between(1, Worksheets::MaxNumber), m_choice);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
 }
 
 // Over the choice window like the worksheets; it asks the teacher's code

@@ -403,10 +403,11 @@ GameReport ExerciseWindow::report() const
 
 void ExerciseWindow::printResults()
 {
-    ResultsPrintDialog dialog(report(), this);
+    auto *dialog = new ResultsPrintDialog(report(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (m_register && m_register->isRecording())
-        dialog.pupil()->setText(m_register->pupil());
-    dialog.exec();
+        dialog->pupil()->setText(m_register->pupil());
+    dialog->open();
 }
 
 void ExerciseWindow::new_Click()
