@@ -8,6 +8,7 @@
 #   setup.sh run   what building and running the program takes
 #   setup.sh test  that, and what the test suite takes besides
 #   setup.sh windows  what the Windows build takes
+#   setup.sh web   what the web page's build and its browser tests take
 set -euo pipefail
 
 mode=${1:-run}
@@ -22,6 +23,13 @@ if [ "$mode" = test ] || [ "$mode" = windows ]; then
     # CPack's NSIS for the installer.
     packages+=(mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix ninja-build
                qt6-base-dev-tools dpkg-dev patch nsis zip)
+fi
+if [ "$mode" = test ] || [ "$mode" = web ]; then
+    # The web page: Debian's emscripten (em++ wants Node's acorn, which
+    # Debian keeps apart), Qt's host tools and the sources' tools as for
+    # Windows, and headless Chromium driven through the DevTools protocol.
+    packages+=(emscripten node-acorn qt6-base-dev-tools ninja-build dpkg-dev patch
+               python3-websocket poppler-utils)
 fi
 if [ "$mode" = test ]; then
     # Its tests and walk: Wine on a private X display, read by title and screen.
@@ -75,6 +83,17 @@ if [ "$mode" = test ]; then
         if apt-cache show "$runtime" > /dev/null 2>&1; then
             install "$runtime"
         fi
+    fi
+fi
+# Debian's Chromium for the browser tests; Ubuntu's is a snap stub, with
+# which the browser tests are skipped, not failed.
+if { [ "$mode" = test ] || [ "$mode" = web ]; } && ! installed chromium; then
+    update_once
+    if apt-cache show chromium 2> /dev/null | grep -q '^Version:' \
+            && ! apt-cache show chromium 2> /dev/null | grep -qi 'snap'; then
+        install chromium
+    else
+        echo "setup: no Chromium package here other than a snap stub: the browser tests will be skipped."
     fi
 fi
 echo "setup: everything needed is installed."

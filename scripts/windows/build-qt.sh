@@ -13,14 +13,6 @@ work=$cache/qt-$version-work
 here=$(cd "$(dirname "$0")" && pwd)
 jobs=$(nproc)
 
-# The cache is complete when each module the program links is there: an
-# older one, made before print support was on, is built again.
-if [ -f "$prefix/lib/cmake/Qt6PrintSupport/Qt6PrintSupportConfig.cmake" ] \
-        && [ -f "$prefix/lib/cmake/Qt6Svg/Qt6SvgConfig.cmake" ] && [ -f "$prefix/notices/LGPL-3.0-only.txt" ]; then
-    echo "$prefix"
-    exit 0
-fi
-
 # What the build says goes to standard error; standard output names the Qt.
 exec 3>&1 1>&2
 
@@ -54,6 +46,34 @@ source_dir() {
     fi
     echo "$dir"
 }
+
+# Debian's Qt 5 Svg source, ported to Qt 6 (after one mechanical rename,
+# QStringRef to QStringView, by the patch beside this script).
+ported=$work/qtsvg-ported
+port_svg() {
+    local svg
+    svg=$(source_dir qtsvg-opensource-src 5.15.8)
+    rm -rf "$ported"
+    cp -r "$svg" "$ported"
+    sed -i 's/\bQStringRef\b/QStringView/g; s#QtGui/qmatrix.h#QtGui/qtransform.h#' \
+        "$ported"/src/svg/*.cpp "$ported"/src/svg/*.h
+    patch -d "$ported" -p1 --quiet < "$here/qtsvg/qt6-port.patch"
+}
+
+# The web build only borrows the sources: unpacked and ported, not built.
+if [ -n "${TRAMOLO_SOURCES_ONLY:-}" ]; then
+    source_dir qt6-base "$version" > /dev/null
+    port_svg
+    exit 0
+fi
+
+# The cache is complete when each module the program links is there: an
+# older one, made before print support was on, is built again.
+if [ -f "$prefix/lib/cmake/Qt6PrintSupport/Qt6PrintSupportConfig.cmake" ] \
+        && [ -f "$prefix/lib/cmake/Qt6Svg/Qt6SvgConfig.cmake" ] && [ -f "$prefix/notices/LGPL-3.0-only.txt" ]; then
+    echo "$prefix" >&3
+    exit 0
+fi
 
 # The toolchain file goes with the build, since Qt's own toolchain file points
 # back at it and a work tree may be gone by the next time the cache is used.
@@ -92,16 +112,9 @@ cmake --install "$work/build-base"
 fi
 
 # Qt Svg: the registry here serves no qt6-svg source, so the renderer is
-# built from Debian's Qt 5 Svg source, ported by a patch kept beside this
-# script (after one mechanical rename, QStringRef to QStringView).
+# built from Debian's Qt 5 Svg source, ported.
 if [ ! -f "$prefix/lib/cmake/Qt6Svg/Qt6SvgConfig.cmake" ]; then
-svg=$(source_dir qtsvg-opensource-src 5.15.8)
-ported=$work/qtsvg-ported
-rm -rf "$ported"
-cp -r "$svg" "$ported"
-sed -i 's/\bQStringRef\b/QStringView/g; s#QtGui/qmatrix.h#QtGui/qtransform.h#' \
-    "$ported"/src/svg/*.cpp "$ported"/src/svg/*.h
-patch -d "$ported" -p1 --quiet < "$here/qtsvg/qt6-port.patch"
+port_svg
 rm -rf "$work/build-svg"
 cmake -S "$here/qtsvg" -B "$work/build-svg" "${common[@]}" -DQTSVG_SOURCE_DIR="$ported" \
     -DCMAKE_PREFIX_PATH="$prefix" -DTRAMOLO_WINDOWS_QT="$prefix"

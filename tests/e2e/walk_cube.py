@@ -4,33 +4,11 @@
 
 """End to end: splash, choice, the cube window answered right and wrong, close."""
 
-import math
-import re
 import sys
 
+from answers import cube_answer
 from desktop import (answer_right_then_wrong, check, close_and_expect_exit,
                      open_exercise_window, run, wait_for)
-
-
-def cube_answer(window):
-    """Works out the expected answer from what the window shows."""
-    question = window.text_of("Domanda")
-    edge = window.text_of("Altezza")
-    if edge != "X":
-        s = int(edge)
-        return {"Volume": s ** 3, "Superficie laterale": 4 * s * s,
-                "Superficie totale": 6 * s * s,
-                "Diagonale": round(s * math.sqrt(3), 1)}[question]
-    given = window.text_of("Dato")
-    value = int(re.search(r"\d+", given).group())
-    if given.startswith("Superficie laterale"):
-        s = round(math.sqrt(value / 4))
-    elif given.startswith("Volume"):
-        s = round(value ** (1 / 3))
-    else:
-        s = value // 4
-    return {"Spigolo AB": s, "Volume": s ** 3, "Superficie laterale": 4 * s * s,
-            "Superficie totale": 6 * s * s}[question]
 
 
 def walk(desktop, program):

@@ -5,6 +5,7 @@
 #include "FakeRandom.h"
 #include "definitions/ExerciseProfiles.h"
 #include "design/AnswerBox.h"
+#include "design/DigitPad.h"
 #include "frame/FrameTexts.h"
 #include "modules/ModuleLoader.h"
 #include "printing/PaperOutput.h"
@@ -21,7 +22,9 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
+#include <QSignalSpy>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <memory>
 
 #ifdef Q_OS_WIN
@@ -81,6 +84,9 @@ private slots:
     void noVoiceFoundWhileStarting();
     void windowsVoiceUnderWine();
     void modulesAsBuilt();
+    void touchKeysTypeAsTheKeysWould_data();
+    void touchKeysTypeAsTheKeysWould();
+    void touchKeysFollowTheAnswerBox();
 
 private:
     void realSpeakerHasNoVoice(const WindowProfile &profile);
@@ -345,6 +351,76 @@ void ToolsTest::modulesAsBuilt()
     box->accept();
     QVERIFY(!printed);
 #endif
+}
+
+namespace {
+
+void tap(DigitPad &pad, const QString &name)
+{
+    for (QToolButton *key : pad.findChildren<QToolButton *>()) {
+        if (key->accessibleName() == name) {
+            key->click();
+            return;
+        }
+    }
+    QFAIL(qPrintable(u"no key "_qs + name));
+}
+
+} // namespace
+
+void ToolsTest::touchKeysTypeAsTheKeysWould_data()
+{
+    QTest::addColumn<QStringList>("taps");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("entered");
+    QTest::newRow("digits and the comma") << QStringList{"1", "2", "Virgola", "5"} << u"12,5"_qs << 0;
+    QTest::newRow("Backspace takes back a digit") << QStringList{"7", "8", "Cancella", "9"} << u"79"_qs << 0;
+    QTest::newRow("Invio asks for the check") << QStringList{"4", "Invio"} << u"4"_qs << 1;
+    // The box's own rules hold: no more characters than it takes.
+    QTest::newRow("as long as the box allows")
+        << QStringList{"1", "2", "3", "4", "5", "6", "7"} << u"12345"_qs << 0;
+}
+
+void ToolsTest::touchKeysTypeAsTheKeysWould()
+{
+    QFETCH(QStringList, taps);
+    QFETCH(QString, typed);
+    QFETCH(int, entered);
+    QWidget room;
+    room.resize(600, 300);
+    auto *answer = new AnswerBox(&room);
+    answer->setGeometry(20, 20, 120, 30);
+    DigitPad pad(answer);
+    QSignalSpy asked(answer, &AnswerBox::answerEntered);
+    for (const QString &name : taps)
+        tap(pad, name);
+    QCOMPARE(answer->text(), typed);
+    QCOMPARE(asked.size(), entered);
+    // The keys never take the focus from the box.
+    for (QToolButton *key : pad.findChildren<QToolButton *>())
+        QCOMPARE(key->focusPolicy(), Qt::NoFocus);
+}
+
+void ToolsTest::touchKeysFollowTheAnswerBox()
+{
+    QWidget room;
+    room.resize(600, 300);
+    auto *answer = new AnswerBox(&room);
+    answer->setGeometry(20, 20, 120, 30);
+    DigitPad pad(answer);
+    QVERIFY(pad.geometry().top() > answer->geometry().bottom());
+    QVERIFY(room.rect().contains(pad.geometry()));
+    // No room below: above the box.
+    answer->setGeometry(300, 260, 120, 30);
+    QVERIFY(pad.geometry().bottom() < answer->geometry().top());
+    QVERIFY(room.rect().contains(pad.geometry()));
+    // Usable only while the box is.
+    answer->setEnabled(false);
+    QVERIFY(!pad.isEnabled());
+    answer->setEnabled(true);
+    tap(pad, u"3"_qs);
+    QCOMPARE(answer->text(), u"3"_qs);
+    QVERIFY(!DigitPad::wanted());
 }
 
 QTEST_MAIN(ToolsTest)

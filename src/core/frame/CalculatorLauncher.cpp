@@ -4,7 +4,10 @@
 
 #include "CalculatorLauncher.h"
 
+#include <QtCore/qtcore-config.h>
+#if QT_CONFIG(process)
 #include <QProcess>
+#endif
 #include <QStandardPaths>
 #include <utility>
 
@@ -16,6 +19,12 @@ namespace {
 
 bool startDetached(const QString &path, const QStringList &arguments)
 {
+#if !QT_CONFIG(process)
+    // A web page starts no program.
+    Q_UNUSED(path);
+    Q_UNUSED(arguments);
+    return false;
+#else
     QProcess process;
     process.setProgram(path);
     process.setArguments(arguments);
@@ -27,13 +36,16 @@ bool startDetached(const QString &path, const QStringList &arguments)
     });
 #endif
     return process.startDetached();
+#endif
 }
 
 } // namespace
 
 QList<CalculatorLauncher::Candidate> CalculatorLauncher::platformCandidates()
 {
-#if defined(Q_OS_WIN)
+#if defined(Q_OS_WASM)
+    return {};
+#elif defined(Q_OS_WIN)
     return {{QStringLiteral("calc.exe"), {}}};
 #elif defined(Q_OS_MACOS)
     return {{QStringLiteral("open"), {QStringLiteral("-a"), QStringLiteral("Calculator")}}};

@@ -18,8 +18,13 @@ inline QString countersFull() { return QStringLiteral("Ricomincia: Nuovo gioco")
 inline QString messageBoxTitle() { return QStringLiteral("Il Tramolo"); }
 inline QString noCalculator()
 {
+#ifdef Q_OS_WASM
+    // A page cannot start a program: the device's own calculator serves.
+    return QStringLiteral("Nel browser usa la calcolatrice del tuo dispositivo.");
+#else
     return QStringLiteral("Non trovo una calcolatrice su questo computer.\n"
                           "Chiedi all'insegnante di installarne una.");
+#endif
 }
 inline QString answerName() { return QStringLiteral("Risposta"); }
 

@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
+#if QT_CONFIG(thread)
 #include <QSemaphore>
+#endif
 #include <QStandardPaths>
 #include <QSysInfo>
 #include <QThread>
@@ -61,6 +63,9 @@ ClassRegister::ClassRegister(Places places, QObject *parent)
 
 ClassRegister::~ClassRegister()
 {
+#if !QT_CONFIG(thread)
+    delete m_context;
+#else
     if (!m_thread)
         return;
     m_thread->quit();
@@ -70,6 +75,7 @@ ClassRegister::~ClassRegister()
         delete m_context;
         delete m_thread;
     }
+#endif
 }
 
 void ClassRegister::setFolder(const QString &folder)
@@ -86,15 +92,19 @@ void ClassRegister::setPupil(const QString &schoolClass, const QString &pupil)
 
 void ClassRegister::post(std::function<void(Worker &)> task)
 {
-    if (!m_thread) {
+    if (!m_context) {
         if (m_places.local.isEmpty())
             m_places = thisComputer();
         m_worker->places = m_places;
+        m_context = new QObject;
+#if QT_CONFIG(thread)
         m_thread = new QThread;
         m_thread->setObjectName(QStringLiteral("registro"));
-        m_context = new QObject;
         m_context->moveToThread(m_thread);
         m_thread->start();
+#endif
+        // Where there are no threads (a web page) the tasks wait their turn
+        // in the one event loop.
     }
     QMetaObject::invokeMethod(m_context, [worker = m_worker, task = std::move(task)] { task(*worker); },
                               Qt::QueuedConnection);
@@ -200,9 +210,14 @@ void ClassRegister::erase(const QStringList &files, QObject *asker, std::functio
 
 bool ClassRegister::waitForIdle(int milliseconds)
 {
+#if QT_CONFIG(thread)
     if (!m_thread)
         return true;
     auto done = std::make_shared<QSemaphore>();
     post([done](Worker &) { done->release(); });
     return done->tryAcquire(1, milliseconds);
+#else
+    Q_UNUSED(milliseconds);
+    return true;
+#endif
 }

@@ -63,8 +63,10 @@ static_assert(std::size(ChoicePlaces) == Catalogue::Count, "a place for every wi
 
 const Control WorksheetsButton{u"cmdWorksheets", K::Button, R::None, {9930, 4936, 2385, 2287}, u"Schede da stampare",
                                Toolkit, NoColour, NoColour, LargePicture, P::Worksheet};
+#ifndef Q_OS_WASM
 const Control RegisterButton{u"cmdRegister", K::Button, R::None, {12435, 4936, 2385, 2287}, u"Registro della classe",
                              Toolkit, NoColour, NoColour, LargePicture, P::Teacher};
+#endif
 
 } // namespace
 
@@ -85,9 +87,16 @@ StartWindow choice()
                             ChoicePlaces[i].flags, e.picture};
         openings << StartWindow::Opening{e.button, e.profile};
     }
-    controls << WorksheetsButton << RegisterButton;
+    controls << WorksheetsButton;
+#ifdef Q_OS_WASM
+    // A page has no school's shared folder to keep a register in.
+    const char16_t *classRegister = nullptr;
+#else
+    controls << RegisterButton;
+    const char16_t *classRegister = u"cmdRegister";
+#endif
     return {QStringLiteral("scelte"), QStringLiteral("Clicca per iniziare") + QString(26, u' '), {14940, 7344},
-            {0, 0, 14940, 7344}, Lavender, controls, openings, u"cmdWorksheets", u"cmdRegister"};
+            {0, 0, 14940, 7344}, Lavender, controls, openings, u"cmdWorksheets", classRegister};
 }
 
 } // namespace StartWindows

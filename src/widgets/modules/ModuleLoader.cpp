@@ -34,6 +34,7 @@ QObject *open(const char *iid, QLatin1StringView file)
 {
     if (QObject *linked = linkedIn(iid))
         return linked;
+#if QT_CONFIG(library)
     for (const QString &folder : folders()) {
         QPluginLoader loader(folder + u'/' + file);
         if (loader.metaData().value(QLatin1StringView("IID")).toString() != QLatin1StringView(iid))
@@ -42,6 +43,7 @@ QObject *open(const char *iid, QLatin1StringView file)
         if (QObject *root = loader.instance())
             return root;
     }
+#endif
     return nullptr;
 }
 

@@ -6,6 +6,7 @@
 
 #include "design/Artwork.h"
 #include "design/FocusRing.h"
+#include "web/WebPage.h"
 
 #include <QApplication>
 #include <QStyleFactory>
@@ -27,6 +28,7 @@ void configureApplication(QApplication &app)
     app.setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     FocusRing::follow(app);
     installToolkitTranslation(app);
+    WebPage::prepare(app);
 }
 
 void installToolkitTranslation(QCoreApplication &app)

@@ -15,7 +15,12 @@ ChoiceWindow::ChoiceWindow(QWidget *parent)
 }
 
 ChoiceWindow::ChoiceWindow(const StartWindow &d, QWidget *parent)
+#ifdef Q_OS_WASM
+    // Scaled to fill the page, as the exercise windows' design scales.
+    : DesignCanvas(d.canvasTwips.size(), Mode::Scaled, parent)
+#else
     : DesignCanvas(d.canvasTwips.size(), Mode::Fixed, parent)
+#endif
 {
     setWindowFlag(Qt::Window);
     setObjectName(d.name);

@@ -46,7 +46,8 @@ DisplayCheck::~DisplayCheck()
 
 void DisplayCheck::requireDisplay()
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+    // A web page always has its browser's window.
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS) && !defined(Q_OS_WASM)
     if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         return;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

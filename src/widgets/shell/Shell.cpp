@@ -45,7 +45,11 @@ void Shell::start()
 {
     m_splash = new SplashWindow;
     connect(m_splash, &SplashWindow::continued, this, &Shell::continueToChoice);
+#ifdef Q_OS_WASM
+    m_splash->showMaximized();
+#else
     m_splash->show();
+#endif
 }
 
 void Shell::continueToChoice()
@@ -70,6 +74,10 @@ QSettings &Shell::settings()
 // given while the share was down goes to it meanwhile.
 bool Shell::askPupil()
 {
+#ifdef Q_OS_WASM
+    // A page keeps no register.
+    return false;
+#else
     m_register.setFolder(RegisterSettings::folder(settings()));
     if (m_register.folder().isEmpty())
         return false;
@@ -83,6 +91,7 @@ bool Shell::askPupil()
     });
     m_pupilDialog->open();
     return true;
+#endif
 }
 
 void Shell::showChoice()
@@ -93,7 +102,11 @@ void Shell::showChoice()
         connect(m_choice, &ChoiceWindow::worksheetsAsked, this, &Shell::openWorksheets);
         connect(m_choice, &ChoiceWindow::registerAsked, this, &Shell::openRegister);
     }
+#ifdef Q_OS_WASM
+    m_choice->showMaximized();
+#else
     m_choice->show();
+#endif
     unload(m_splash);
 }
 
@@ -103,6 +116,10 @@ void Shell::openExercise(ProfileSource profile)
     if (!window) {
         window = std::make_unique<ExerciseWindow>(profile(), m_random);
         window->setClassRegister(&m_register);
+#ifdef Q_OS_WASM
+        // A page that ends is a blank page: the choice window comes back.
+        connect(window.get(), &ExerciseWindow::closed, this, &Shell::showChoice);
+#endif
     }
     window->load();
     unload(m_choice);

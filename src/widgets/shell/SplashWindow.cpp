@@ -11,6 +11,7 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QVBoxLayout>
 
 SplashWindow::SplashWindow(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
@@ -19,13 +20,20 @@ SplashWindow::SplashWindow(QWidget *parent)
     const StartWindow design = StartWindows::splash();
     setObjectName(design.name);
     setAccessibleName(design.title);
-    setFixedSize(design.twips / TwipsPerPixel);
     installEventFilter(this);
-
+#ifdef Q_OS_WASM
+    // The page is the window: the design scales to fill it, from a phone to
+    // a whiteboard.
+    m_frame = new DesignCanvas(design.canvasTwips.size(), DesignCanvas::Mode::Scaled, this);
+    auto *fill = new QVBoxLayout(this);
+    fill->addWidget(m_frame);
+#else
+    setFixedSize(design.twips / TwipsPerPixel);
     m_frame = new DesignCanvas(design.canvasTwips.size(), DesignCanvas::Mode::Fixed, this);
+    m_frame->setGeometry(toPixels(design.canvasTwips));
+#endif
     m_frame->setObjectName(QStringLiteral("Frame1"));
     m_frame->setFrameShape(QFrame::Box);
-    m_frame->setGeometry(toPixels(design.canvasTwips));
     m_frame->installEventFilter(this);
     Artwork::IconCache icons;
     m_frame->addAll(design.controls, icons);

@@ -7,11 +7,13 @@
 #include "ResultsPanel.h"
 #include "common/ClockTexts.h"
 #include "design/AnswerBox.h"
+#include "design/DigitPad.h"
 #include "design/PictureBox.h"
 #include "design/Twips.h"
 #include "frame/AnswerCheck.h"
 #include "common/Pronunciation.h"
 #include "frame/FrameTexts.h"
+#include "web/WebPage.h"
 #include "register/ClassRegister.h"
 #include "registerwindows/RegisterTexts.h"
 
@@ -130,6 +132,9 @@ void ExerciseWindow::load()
     connect(m_controls.cmdNext, &QPushButton::clicked, this, &ExerciseWindow::cmdNext_Click);
     connect(m_controls.txtAnswer, &AnswerBox::answerEntered, this, &ExerciseWindow::txtAnswer_KeyPress);
     connect(m_controls.Timer1, &QTimer::timeout, this, &ExerciseWindow::Timer1_Timer);
+    // Goes with the controls it serves when they are taken down.
+    if (DigitPad::wanted())
+        new DigitPad(m_controls.txtAnswer);
     setWindowTitle(m_profile.designTitle);
     Form_Load();
 
@@ -226,6 +231,7 @@ void ExerciseWindow::txtAnswer_KeyPress()
 
 void ExerciseWindow::countForResults(bool right)
 {
+    WebPage::markAnswered();
     switch (m_drill->count(m_results, right)) {
     case GameResults::Review::None: break;
     case GameResults::Review::Going: showReview(FrameTexts::reviewLeft(int(m_results.reviewKinds().size()))); break;
@@ -497,5 +503,6 @@ void ExerciseWindow::closeEvent(QCloseEvent *event)
     // program ends when no other window is open.
     stopReading();
     removeExerciseControls(*this, m_controls);
+    emit closed();
     event->accept();
 }

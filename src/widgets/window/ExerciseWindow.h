@@ -74,6 +74,10 @@ public:
     // and after an answer its verdict and worked solution.
     QString textToRead() const;
 
+signals:
+    // The pupil closed the window (in a web page, the choice window comes back).
+    void closed();
+
 public slots:
     void cmdNext_Click();
     void new_Click();
