@@ -32,11 +32,16 @@ done
 needed() { readelf -d "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]/\1/p'; }
 for module in speech:TextToSpeech:SpeechModule print:PrintSupport:PrintModule; do
     IFS=: read -r name library interface <<< "$module"
+    # The interface's identifier as its header gives it, version included:
+    # a module built against an older interface is not taken.
+    header=$(find "$(dirname "$0")/../../src/widgets" -name "$interface.h")
+    iid=$(sed -n 's/^#define TRAMOLO_[A-Z_]*_IID "\(.*\)"$/\1/p' "$header")
+    [ -n "$iid" ] || fail "no identifier in $header"
     file=$root/usr/lib/tramolo/tramolo-$name.so
     [ -s "$file" ] || fail "not installed: usr/lib/tramolo/tramolo-$name.so"
     needed "$file" | grep -q "libQt6$library" || fail "tramolo-$name.so does not link Qt $library"
     needed "$root/usr/bin/tramolo" | grep -q "libQt6$library" && fail "the program links Qt $library itself"
-    grep -qa "it.brenvo.Tramolo.$interface/1" "$file" || fail "tramolo-$name.so is not the $interface"
+    grep -qaF "$iid" "$file" || fail "tramolo-$name.so is not the $interface $iid"
 done
 desktop-file-validate "$root/usr/share/applications/$app.desktop" || fail "desktop entry"
 appstreamcli validate --no-net "$root/usr/share/metainfo/$app.metainfo.xml" > "$scratch/as.log" \
