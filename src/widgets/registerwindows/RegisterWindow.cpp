@@ -41,11 +41,16 @@ void askCode(TeacherCodeDialog::Mode mode, std::optional<TeacherCode> stored, co
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     if (!hint.isEmpty())
         dialog->setHint(hint);
-    QObject::connect(dialog, &QDialog::finished, parent, [dialog, mode, answered = std::move(answered)](int result) {
+    QObject::connect(dialog, &QDialog::finished, parent, [dialog, mode, parent, answered = std::move(answered)](int result) {
         std::optional<TeacherCode> code;
         if (result == QDialog::Accepted)
             code = mode == TeacherCodeDialog::Mode::Choose ? dialog->chosen() : TeacherCode();
-        answered(code, dialog->refused());
+        const bool refused = dialog->refused();
+        // Once the dialog has gone altogether and the window under it has the
+        // focus back: closing that window at once, while the window manager
+        // still hands the focus back, can leave no window active.
+        QMetaObject::invokeMethod(parent, [answered, code, refused] { answered(code, refused); },
+                                  Qt::QueuedConnection);
     });
     dialog->open();
 }
