@@ -81,7 +81,7 @@ class Browser:
         self.replies = {}
         self.events = queue.Queue()
         self.console = []
-        self.lock = threading.Lock()
+        self.lock = threading.Condition()
         threading.Thread(target=self._read, daemon=True).start()
         self.call("Runtime.enable")
         self.call("Page.enable")
@@ -101,6 +101,7 @@ class Browser:
             if "id" in message:
                 with self.lock:
                     self.replies[message["id"]] = message
+                    self.lock.notify_all()
             else:
                 if message.get("method") == "Runtime.consoleAPICalled":
                     text = " ".join(str(a.get("value", a.get("description", "")))
@@ -114,16 +115,14 @@ class Browser:
             self.next_id += 1
             ident = self.next_id
         self.socket.send(json.dumps({"id": ident, "method": method, "params": params}))
-        deadline = time.monotonic() + 120
-        while time.monotonic() < deadline:
-            with self.lock:
-                if ident in self.replies:
-                    reply = self.replies.pop(ident)
-                    if "error" in reply:
-                        raise RuntimeError("%s: %s" % (method, reply["error"]))
-                    return reply.get("result", {})
-            time.sleep(0.005)
-        raise RuntimeError("no reply to " + method)
+        with self.lock:
+            # The reply itself is waited for; the bound only ends a lost browser.
+            if not self.lock.wait_for(lambda: ident in self.replies, timeout=120):
+                raise RuntimeError("no reply to " + method)
+            reply = self.replies.pop(ident)
+        if "error" in reply:
+            raise RuntimeError("%s: %s" % (method, reply["error"]))
+        return reply.get("result", {})
 
     def open(self, url):
         self.call("Page.navigate", url=url)
