@@ -89,8 +89,10 @@ fi
 # which the browser tests are skipped, not failed.
 if { [ "$mode" = test ] || [ "$mode" = web ]; } && ! installed chromium; then
     update_once
-    if apt-cache show chromium 2> /dev/null | grep -q '^Version:' \
-            && ! apt-cache show chromium 2> /dev/null | grep -qi 'snap'; then
+    # Read whole before looking: grep -q stops at the first match, and with
+    # pipefail apt-cache's broken pipe would count as no package.
+    package=$(apt-cache show chromium 2> /dev/null || true)
+    if grep -q '^Version:' <<< "$package" && ! grep -qi 'snap' <<< "$package"; then
         install chromium
     else
         echo "setup: no Chromium package here other than a snap stub: the browser tests will be skipped."
