@@ -44,7 +44,8 @@ def once(server):
         browser.wait_for("the splash", lambda: first_label_after(chrome, "frmSplash"))
         splash = time.monotonic() - started
         chrome.type("a")
-        browser.wait_for("the choice window", lambda: first_label_after(chrome, "scelte"))
+        # The key is sent once the button it presses has the focus.
+        browser.wait_for("the focus on Cubi", lambda: "tramolo-test: focus Command3" in chrome.lines())
         pressed = time.monotonic()
         chrome.enter()
         browser.wait_for("the cube window", lambda: first_label_after(chrome, "cubi"))

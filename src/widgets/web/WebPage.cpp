@@ -4,13 +4,11 @@
 
 #include "WebPage.h"
 
-#include <QAccessible>
+#include "HandOver.h"
+#include "TestLog.h"
+
 #include <QApplication>
 #include <QFontDatabase>
-#include <QHash>
-#include <QLabel>
-#include <QPointer>
-#include <QWidget>
 #include <cstdio>
 
 #include <emscripten/val.h>
@@ -25,47 +23,6 @@ bool testLogOn()
     return on;
 }
 
-// Reads the windows and labels as they are painted: this Qt has no
-// accessibility to report their changes, and a label repaints whenever its
-// text changes.
-class TestLog : public QObject
-{
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (!watched->isWidgetType())
-            return false;
-        auto *widget = static_cast<QWidget *>(watched);
-        if (event->type() == QEvent::Show && widget->isWindow()) {
-            log(QStringLiteral("window %1 «%2»").arg(widget->objectName(), widget->windowTitle()));
-        } else if (event->type() == QEvent::Paint) {
-            if (auto *label = qobject_cast<QLabel *>(widget)) {
-                QString &seen = m_seen[label];
-                if (seen != label->text()) {
-                    seen = label->text();
-                    log(QStringLiteral("label %1: %2").arg(nameOf(label), seen.simplified()));
-                }
-            }
-        }
-        return false;
-    }
-
-private:
-    static QString nameOf(const QLabel *label)
-    {
-        if (!label->accessibleName().isEmpty())
-            return label->accessibleName();
-        if (!label->accessibleDescription().isEmpty())
-            return label->accessibleDescription();
-        return label->objectName();
-    }
-
-    QHash<const QLabel *, QString> m_seen;
-};
-
 } // namespace
 
 void prepare(QApplication &app)
@@ -73,6 +30,7 @@ void prepare(QApplication &app)
     for (const char *face : {"LiberationSans-Regular", "LiberationSans-Bold", "LiberationSans-BoldItalic",
                              "LiberationSerif-Bold"})
         QFontDatabase::addApplicationFont(QStringLiteral(":/fonts/%1.ttf").arg(QLatin1String(face)));
+    app.installEventFilter(new HandOver(&app));
     if (testLogOn())
         app.installEventFilter(new TestLog(&app));
 }

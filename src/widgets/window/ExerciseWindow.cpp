@@ -139,9 +139,10 @@ void ExerciseWindow::load()
     Form_Load();
 
     // A window shown again after being hidden comes back restored under most
-    // window managers unless its state is set anew.
-    setWindowState((windowState() & ~(Qt::WindowMinimized | Qt::WindowFullScreen)) | Qt::WindowMaximized);
-    show();
+    // window managers unless its state is set anew. Maximised, not shown
+    // plainly: a page would show it full-screen, without the title bar whose
+    // close box leads back to the choice window.
+    showMaximized();
     Form_Resize();
     activateWindow();
     raise();
@@ -438,6 +439,7 @@ void ExerciseWindow::showMessage(const QString &text)
 {
     auto *box = new QMessageBox(QMessageBox::Information, FrameTexts::messageBoxTitle(), text,
                                 QMessageBox::Ok, this);
+    box->setObjectName(QStringLiteral("message"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
