@@ -43,9 +43,13 @@ def once(server):
         chrome.open(server.url + "index.html?test-log=1")
         browser.wait_for("the splash", lambda: first_label_after(chrome, "frmSplash"))
         splash = time.monotonic() - started
+        browser.wait_for("the splash to take the keys", lambda: "tramolo-test: active frmSplash" in chrome.lines())
         chrome.type("a")
-        # The key is sent once the button it presses has the focus.
-        browser.wait_for("the focus on Cubi", lambda: "tramolo-test: focus Command3" in chrome.lines())
+        # The key is sent once the window takes keys and the button it
+        # presses has the focus.
+        browser.wait_for("the choice window to take the keys",
+                         lambda: "tramolo-test: active scelte" in chrome.lines()
+                         and "tramolo-test: focus Command3" in chrome.lines())
         pressed = time.monotonic()
         chrome.enter()
         browser.wait_for("the cube window", lambda: first_label_after(chrome, "cubi"))
